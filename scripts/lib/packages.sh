@@ -1,0 +1,28 @@
+# Debian packages the project needs to build, test and run, and a helper that
+# installs only the ones that are missing.
+
+TINTARA_PACKAGES=(
+    # build
+    cmake ninja-build g++ pkg-config
+    # engine tests and benchmarks
+    googletest libgtest-dev libbenchmark-dev
+    # desktop program
+    qt6-base-dev fonts-dejavu-core
+)
+
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing missing packages: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}

@@ -1,0 +1,90 @@
+#include "cli/io.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace tintara::cli {
+
+Output::~Output()
+{
+    try {
+        flush();
+    } catch (const IoError &) {
+        // Already reported by the explicit flush at the end of a normal run.
+    }
+}
+
+void Output::flushIfFull()
+{
+    if (m_buffer.size() >= kFlushSize) {
+        flush();
+    }
+}
+
+void Output::flush()
+{
+    const char *p = m_buffer.data();
+    std::size_t left = m_buffer.size();
+    while (left > 0) {
+        const ssize_t written = ::write(m_fd, p, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            m_buffer.clear();
+            throw IoError(std::string("cannot write the output: ") + std::strerror(errno));
+        }
+        p += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    m_buffer.clear();
+}
+
+void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
+                 const std::function<void()> &beforeWait)
+{
+    constexpr std::size_t kChunk = 1 << 20;
+    std::string pending;
+    std::size_t scanned = 0; // bytes of pending known to hold no line end
+    while (true) {
+        beforeWait();
+        const std::size_t old = pending.size();
+        pending.resize(old + kChunk);
+        ssize_t got;
+        do {
+            got = ::read(fd, pending.data() + old, kChunk);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) {
+            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
+        }
+        pending.resize(old + static_cast<std::size_t>(got));
+        if (got == 0) {
+            if (!pending.empty()) {
+                onLine(pending);
+            }
+            return;
+        }
+
+        std::size_t lineStart = 0;
+        std::size_t pos = scanned;
+        while (true) {
+            const void *nl = std::memchr(pending.data() + pos, '\n', pending.size() - pos);
+            if (nl == nullptr) {
+                break;
+            }
+            const auto end = static_cast<std::size_t>(static_cast<const char *>(nl) - pending.data());
+            std::size_t lineEnd = end;
+            if (lineEnd > lineStart && pending[lineEnd - 1] == '\r') {
+                --lineEnd;
+            }
+            onLine(std::string_view(pending).substr(lineStart, lineEnd - lineStart));
+            lineStart = end + 1;
+            pos = lineStart;
+        }
+        pending.erase(0, lineStart);
+        scanned = pending.size();
+    }
+}
+
+} // namespace tintara::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tintara::cli {
+
+class IoError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Buffered output straight to a file descriptor, written in large blocks.
+class Output {
+public:
+    explicit Output(int fd) : m_fd(fd) { m_buffer.reserve(kFlushSize); }
+    ~Output();
+
+    std::string &buffer() { return m_buffer; }
+    void flushIfFull();
+    void flush();
+
+private:
+    static constexpr std::size_t kFlushSize = 1 << 20;
+    int m_fd;
+    std::string m_buffer;
+};
+
+// Calls onLine for each line of the file descriptor, without its "\n" or
+// "\r\n" (a last line without a line end counts too). Lines are handed on as
+// soon as they have arrived, and beforeWait runs each time more input has to
+// be waited for, so output keeps pace with interactive input.
+void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
+                 const std::function<void()> &beforeWait);
+
+} // namespace tintara::cli

@@ -1,0 +1,96 @@
+#include "cli/io.h"
+#include "cli/options.h"
+#include "engine/fade_command.h"
+
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char *kUsage = R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline] [--] [TEXT]
+
+Fades TEXT through 2 to 10 colours and prints the coded text: every character
+in its own <Font Color=#RRGGBB> tag, the colours stepping along a gradient,
+wrapped in <U><S><I><B> for the chosen styles.
+Without TEXT, fades each line of standard input and prints one line for each.
+
+  --colors LIST   2 to 10 colours, comma-separated; each is six hexadecimal
+                  digits, red first as in HTML (ff0000 is red), '#' optional
+  --bold, --italic, --strike, --underline
+                  wrap the faded line in these style tags
+  --help          show this help
+  --version       show the version
+
+A blank TEXT (empty, or spaces only) prints an empty line.
+Errors go to standard error, and the exit status is then 2.
+
+Example:
+  tintara-fade --colors ff0000,0000ff --bold "Hello"
+)";
+
+int fail(const std::string &message)
+{
+    std::cerr << "tintara-fade: " << message << '\n';
+    return 2;
+}
+
+void appendLine(std::string &out, std::string_view text, const tintara::cli::Options &options)
+{
+    if (auto coded = tintara::fadeLine(text, options.colours, options.styles)) {
+        out += *coded;
+    }
+    out += '\n';
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    using namespace tintara::cli;
+    Options options;
+    try {
+        options = parseOptions(argc, argv);
+    } catch (const UsageError &error) {
+        return fail(std::string(error.what()) + "\nTry 'tintara-fade --help' for more information.");
+    }
+    if (options.help) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "tintara-fade " << TINTARA_VERSION << '\n';
+        return 0;
+    }
+
+    Output out(STDOUT_FILENO);
+    std::size_t lineNumber = 0;
+    try {
+        if (options.text) {
+            appendLine(out.buffer(), *options.text, options);
+        } else {
+            forEachLine(
+                STDIN_FILENO,
+                [&](std::string_view line) {
+                    ++lineNumber;
+                    appendLine(out.buffer(), line, options);
+                    out.flushIfFull();
+                },
+                [&] { out.flush(); });
+        }
+        out.flush();
+    } catch (const tintara::FadeError &error) {
+        try {
+            out.flush(); // the lines before the faulty one
+        } catch (const IoError &writeError) {
+            return fail(writeError.what());
+        }
+        if (lineNumber > 0) {
+            return fail("line " + std::to_string(lineNumber) + ": " + error.what());
+        }
+        return fail(error.what());
+    } catch (const IoError &error) {
+        return fail(error.what());
+    }
+    return 0;
+}

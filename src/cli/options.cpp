@@ -1,0 +1,118 @@
+#include "cli/options.h"
+
+#include <cctype>
+
+namespace tintara::cli {
+
+namespace {
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower >= 'a' && lower <= 'f') {
+        return lower - 'a' + 10;
+    }
+    return -1;
+}
+
+ColorValue parseHtmlColour(std::string item)
+{
+    const std::string shown = item;
+    if (!item.empty() && item.front() == '#') {
+        item.erase(0, 1);
+    }
+    if (item.size() != 6) {
+        throw UsageError("'" + shown + "' is not a colour: use six hexadecimal digits, like ff8000");
+    }
+    int components[3];
+    for (int c = 0; c < 3; ++c) {
+        const int high = hexValue(item[2 * c]);
+        const int low = hexValue(item[2 * c + 1]);
+        if (high < 0 || low < 0) {
+            throw UsageError("'" + shown +
+                             "' is not a colour: use six hexadecimal digits, like ff8000");
+        }
+        components[c] = high * 16 + low;
+    }
+    return components[0] + 256 * components[1] + 65536 * components[2];
+}
+
+} // namespace
+
+std::vector<ColorValue> parseColourList(const std::string &list)
+{
+    std::vector<ColorValue> colours;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = list.find(',', start);
+        colours.push_back(parseHtmlColour(list.substr(start, comma - start)));
+        if (comma == std::string::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    if (colours.size() < kMinColors || colours.size() > kMaxColors) {
+        throw UsageError("--colors takes 2 to 10 colours, not " + std::to_string(colours.size()));
+    }
+    return colours;
+}
+
+Options parseOptions(int argc, char **argv)
+{
+    Options options;
+    bool coloursGiven = false;
+    std::vector<std::string> operands;
+    bool onlyOperands = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (onlyOperands || arg.empty() || arg[0] != '-' || arg == "-") {
+            operands.push_back(arg);
+        } else if (arg == "--") {
+            onlyOperands = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--bold") {
+            options.styles.bold = true;
+        } else if (arg == "--italic") {
+            options.styles.italic = true;
+        } else if (arg == "--strike") {
+            options.styles.strike = true;
+        } else if (arg == "--underline") {
+            options.styles.underline = true;
+        } else if (arg == "--colors" || arg.starts_with("--colors=")) {
+            std::string value;
+            if (arg == "--colors") {
+                if (i + 1 >= argc) {
+                    throw UsageError("--colors needs a list of colours");
+                }
+                value = argv[++i];
+            } else {
+                value = arg.substr(std::string("--colors=").size());
+            }
+            options.colours = parseColourList(value);
+            coloursGiven = true;
+        } else {
+            throw UsageError("unknown option '" + arg + "'");
+        }
+    }
+    if (options.help || options.version) {
+        return options;
+    }
+    if (!coloursGiven) {
+        throw UsageError("--colors is missing");
+    }
+    if (operands.size() > 1) {
+        throw UsageError("give the text as one argument (quote it), or none to read lines");
+    }
+    if (!operands.empty()) {
+        options.text = operands.front();
+    }
+    return options;
+}
+
+} // namespace tintara::cli

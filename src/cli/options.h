@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/fade_command.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tintara::cli {
+
+// A mistake on the command line; the message says what is wrong.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    std::vector<ColorValue> colours;
+    FadeStyles styles;
+    std::optional<std::string> text; // absent: fade standard input line by line
+};
+
+Options parseOptions(int argc, char **argv);
+
+// "ff0000,#00ff00": two to ten HTML colours (red first), '#' optional, any case.
+std::vector<ColorValue> parseColourList(const std::string &list);
+
+} // namespace tintara::cli

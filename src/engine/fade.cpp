@@ -1,0 +1,154 @@
+#include "engine/fade.h"
+
+#include "engine/utf8.h"
+
+#include <array>
+#include <cstring>
+
+namespace tintara {
+
+namespace {
+
+constexpr std::string_view kElementOpen = "<Font Color=#";
+constexpr std::string_view kElementClose = "</Font>";
+
+// Round to the nearest integer, ties to even, without a libm call: adding
+// 1.5 * 2^52 leaves no fraction bits, so the FPU rounds in its default mode.
+inline int roundHalfEven(double x)
+{
+    constexpr double kShift = 6755399441055744.0;
+    return static_cast<int>((x + kShift) - kShift);
+}
+
+std::size_t halvingPoint(std::size_t length)
+{
+    return static_cast<std::size_t>(roundHalfEven(static_cast<double>(length) / 2.0));
+}
+
+void checkColourCount(std::size_t count)
+{
+    if (count < kMinColors || count > kMaxColors) {
+        throw FadeError("a fade takes 2 to 10 colours, not " + std::to_string(count));
+    }
+}
+
+struct Step {
+    double start;
+    double perChar;
+};
+
+} // namespace
+
+std::vector<std::size_t> fadeSegments(std::size_t length, int colourCount)
+{
+    checkColourCount(static_cast<std::size_t>(colourCount));
+    const std::size_t segments = static_cast<std::size_t>(colourCount) - 1;
+    std::vector<std::size_t> lengths(segments, 0);
+    if (colourCount == 2) {
+        lengths[0] = length;
+    } else if (colourCount == 3) {
+        lengths[0] = halvingPoint(length);
+        lengths[1] = length - lengths[0];
+    } else {
+        // Dealing one character per segment per pass, segment 1 first, leaves
+        // segment k with floor((L - k) / S) + 1 characters when k <= L.
+        for (std::size_t k = 1; k <= segments && k <= length; ++k) {
+            lengths[k - 1] = (length - k) / segments + 1;
+        }
+    }
+    return lengths;
+}
+
+std::size_t fadeYieldCount(std::size_t length, int colourCount)
+{
+    if (colourCount < 4) {
+        return 0;
+    }
+    const std::size_t segments = static_cast<std::size_t>(colourCount) - 1;
+    // An empty text still makes one pass before the dealing stops.
+    return length == 0 ? 1 : (length + segments - 1) / segments;
+}
+
+void appendFade(std::string &out, std::span<const ColorValue> colours, std::string_view text,
+                std::string_view openingTags, std::string_view closingTags,
+                const YieldFn &yield)
+{
+    checkColourCount(colours.size());
+    const auto colourCount = static_cast<int>(colours.size());
+    const std::optional<std::size_t> length = utf8Length(text);
+    if (!length) {
+        throw FadeError("the text is not valid UTF-8");
+    }
+    if (colourCount >= 3 && *length > kMaxFadeLength) {
+        throw FadeError("a text faded with 3 or more colours holds at most 32767 characters");
+    }
+
+    if (yield) {
+        for (std::size_t pass = fadeYieldCount(*length, colourCount); pass > 0; --pass) {
+            yield();
+        }
+    }
+
+    std::array<RgbTriple, kMaxColors> parts{};
+    for (int c = 0; c < colourCount; ++c) {
+        parts[c] = fadeComponents(colours[c]);
+    }
+    const std::vector<std::size_t> segments = fadeSegments(*length, colourCount);
+
+    const std::size_t start = out.size();
+    out.resize(start + openingTags.size() + *length * kElementOverhead + text.size() +
+               closingTags.size());
+    char *w = out.data() + start;
+    std::memcpy(w, openingTags.data(), openingTags.size());
+    w += openingTags.size();
+
+    const char *src = text.data();
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        const std::size_t segLength = segments[k];
+        if (segLength == 0) {
+            continue;
+        }
+        const RgbTriple &a = parts[k];
+        const RgbTriple &b = parts[k + 1];
+        const auto divide = [segLength](int from, int to) {
+            return Step{static_cast<double>(from),
+                        static_cast<double>(to - from) / static_cast<double>(segLength)};
+        };
+        const Step red = divide(a.red, b.red);
+        const Step green = divide(a.green, b.green);
+        const Step blue = divide(a.blue, b.blue);
+        for (std::size_t i = 1; i <= segLength; ++i) {
+            const auto di = static_cast<double>(i);
+            const auto &r = kUpperHexPairs[roundHalfEven(red.start + di * red.perChar)];
+            const auto &g = kUpperHexPairs[roundHalfEven(green.start + di * green.perChar)];
+            const auto &bl = kUpperHexPairs[roundHalfEven(blue.start + di * blue.perChar)];
+            std::memcpy(w, kElementOpen.data(), kElementOpen.size());
+            w += kElementOpen.size();
+            w[0] = r[0];
+            w[1] = r[1];
+            w[2] = g[0];
+            w[3] = g[1];
+            w[4] = bl[0];
+            w[5] = bl[1];
+            w[6] = '>';
+            w += 7;
+            const std::size_t n = utf8SequenceLength(static_cast<unsigned char>(*src));
+            std::memcpy(w, src, n);
+            w += n;
+            src += n;
+            std::memcpy(w, kElementClose.data(), kElementClose.size());
+            w += kElementClose.size();
+        }
+    }
+    std::memcpy(w, closingTags.data(), closingTags.size());
+}
+
+std::string fadeColors(std::span<const ColorValue> colours, std::string_view text,
+                       const YieldFn &yield)
+{
+    std::string out;
+    appendFade(out, colours, text, {}, {}, yield);
+    return out;
+}
+
+} // namespace tintara
