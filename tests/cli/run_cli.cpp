@@ -1,0 +1,105 @@
+#include "run_cli.h"
+
+#include <cerrno>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+void makePipe(int fds[2])
+{
+    if (pipe(fds) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
+}
+
+} // namespace
+
+CliResult runCli(const std::vector<std::string> &args, const std::string &input)
+{
+    signal(SIGPIPE, SIG_IGN);
+    int in[2], out[2], err[2];
+    makePipe(in);
+    makePipe(out);
+    makePipe(err);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
+    for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) {
+        posix_spawn_file_actions_addclose(&actions, fd);
+    }
+
+    std::vector<char *> argv;
+    std::string program = TINTARA_FADE_BIN;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = args;
+    for (auto &arg : copies) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+
+    pid_t pid;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(in[0]);
+    close(out[1]);
+    close(err[1]);
+    if (spawned != 0) {
+        throw std::runtime_error("cannot start " + program);
+    }
+
+    CliResult result;
+    std::size_t written = 0;
+    if (input.empty()) {
+        close(in[1]);
+        in[1] = -1;
+    }
+    // Feed stdin and drain both outputs together, so large inputs and outputs
+    // cannot deadlock on full pipes.
+    while (true) {
+        pollfd fds[3] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {in[1], POLLOUT, 0}};
+        const nfds_t count = in[1] >= 0 ? 3 : 2;
+        if (fds[0].fd < 0 && fds[1].fd < 0) {
+            break;
+        }
+        if (poll(fds, count, -1) < 0 && errno != EINTR) {
+            break;
+        }
+        char buffer[65536];
+        for (int k = 0; k < 2; ++k) {
+            if (fds[k].fd >= 0 && (fds[k].revents & (POLLIN | POLLHUP))) {
+                const ssize_t got = read(fds[k].fd, buffer, sizeof buffer);
+                if (got > 0) {
+                    (k == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(got));
+                } else {
+                    close(fds[k].fd);
+                    (k == 0 ? out[0] : err[0]) = -1;
+                }
+            }
+        }
+        if (in[1] >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP))) {
+            const ssize_t put = write(in[1], input.data() + written, input.size() - written);
+            if (put > 0) {
+                written += static_cast<std::size_t>(put);
+            }
+            if (put <= 0 || written == input.size()) {
+                close(in[1]);
+                in[1] = -1;
+            }
+        }
+    }
+    if (in[1] >= 0) {
+        close(in[1]);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
