@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tintara
+{
+
+// A file could not be read or saved; the message names the file and the reason.
+class FileError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The whole file, or nothing when it does not exist. Throws FileError when it
+// exists but cannot be read (a folder, no permission, a read error).
+std::optional<std::string> readFileIfExists(const std::string &path);
+
+// The whole file. Throws FileError when it is missing or cannot be read.
+std::string readWholeFile(const std::string &path);
+
+// Makes `contents` the file's contents, all or nothing: the data goes to a new
+// file in the same folder, which is flushed to disk and then renamed over the
+// old one, so a failure at any point leaves the old file exactly as it was and
+// never a truncated one. The file keeps its permissions; a symbolic link keeps
+// pointing at the replaced file. A file without any write permission counts as
+// read-only and is refused, even for a user who could override it. Throws
+// FileError when the file cannot be replaced.
+void replaceFile(const std::string &path, std::string_view contents);
+
+} // namespace tintara

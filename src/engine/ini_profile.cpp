@@ -1,0 +1,205 @@
+#include "engine/ini_profile.h"
+
+#include "engine/file_replace.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace tintara
+{
+
+namespace
+{
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) { return asciiUpper(x) == asciiUpper(y); });
+}
+
+// One line of the text: its content without the line end, and where the next
+// line starts (the end of the text for a last line without a line end).
+struct Line {
+    std::size_t begin;
+    std::string_view content;
+    std::size_t next;
+};
+
+std::optional<Line> lineAt(std::string_view text, std::size_t begin)
+{
+    if (begin >= text.size()) {
+        return std::nullopt;
+    }
+    const std::size_t newline = text.find('\n', begin);
+    const std::size_t next = newline == std::string_view::npos ? text.size() : newline + 1;
+    std::string_view content = text.substr(begin, next - begin);
+    if (content.ends_with('\n')) {
+        content.remove_suffix(1);
+    }
+    if (content.ends_with('\r')) {
+        content.remove_suffix(1);
+    }
+    return Line{begin, content, next};
+}
+
+// The name of a "[name]" line (blanks around the brackets and the name are
+// allowed; a missing "]" closes the name at the line end), or nothing.
+std::optional<std::string_view> sectionName(std::string_view content)
+{
+    content = trimmed(content);
+    if (!content.starts_with('[')) {
+        return std::nullopt;
+    }
+    content.remove_prefix(1);
+    return trimmed(content.substr(0, content.find(']')));
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+std::optional<KeyLine> keyLine(std::string_view content)
+{
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return KeyLine{trimmed(content.substr(0, equals)), trimmed(content.substr(equals + 1))};
+}
+
+// Where a key is, or would go, in a text.
+struct KeyPlace {
+    bool sectionFound = false;
+    std::optional<Line> keyLine;
+    // After the section's last non-blank line: where a missing key goes.
+    std::size_t sectionEnd = 0;
+    bool sectionEndHasLineEnd = true;
+};
+
+KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key)
+{
+    KeyPlace place;
+    bool inSection = false;
+    for (auto line = lineAt(text, 0); line; line = lineAt(text, line->next)) {
+        if (const auto name = sectionName(line->content)) {
+            if (inSection) {
+                break;
+            }
+            inSection = sameIgnoringCase(*name, section);
+            place.sectionFound = inSection;
+        } else if (!inSection) {
+            continue;
+        } else if (const auto entry = keyLine(line->content);
+                   entry && sameIgnoringCase(entry->key, key)) {
+            place.keyLine = line;
+            return place;
+        }
+        if (inSection && !trimmed(line->content).empty()) {
+            place.sectionEnd = line->next;
+            place.sectionEndHasLineEnd = text[line->next - 1] == '\n';
+        }
+    }
+    return place;
+}
+
+std::string storedLine(std::string_view key, std::string_view value)
+{
+    std::string line;
+    line.reserve(key.size() + value.size() + 3);
+    std::ranges::transform(key, std::back_inserter(line), asciiUpper);
+    line += '=';
+    line += value;
+    line += kLineEnd;
+    return line;
+}
+
+} // namespace
+
+std::string iniValue(std::string_view fileText, std::string_view section, std::string_view key)
+{
+    const KeyPlace place = findKey(fileText, section, key);
+    if (!place.keyLine) {
+        return {};
+    }
+    const std::string_view value = keyLine(place.keyLine->content)->value;
+    return std::string(value.substr(0, kMaxIniValueLength));
+}
+
+void setIniValue(std::string &fileText, std::string_view section, std::string_view key,
+                 std::string_view value)
+{
+    const KeyPlace place = findKey(fileText, section, key);
+    if (place.keyLine) {
+        fileText.replace(place.keyLine->begin, place.keyLine->next - place.keyLine->begin,
+                         storedLine(key, value));
+    } else if (place.sectionFound) {
+        std::string inserted = place.sectionEndHasLineEnd ? "" : std::string(kLineEnd);
+        inserted += storedLine(key, value);
+        fileText.insert(place.sectionEnd, inserted);
+    } else {
+        if (!fileText.empty() && !fileText.ends_with('\n')) {
+            fileText += kLineEnd;
+        }
+        fileText += '[';
+        fileText += section;
+        fileText += ']';
+        fileText += kLineEnd;
+        fileText += storedLine(key, value);
+    }
+}
+
+void setIniValues(std::string &fileText, std::span<const IniEntry> entries)
+{
+    for (const IniEntry &entry : entries) {
+        setIniValue(fileText, entry.section, entry.key, entry.value);
+    }
+}
+
+std::string readIniValue(std::string_view section, std::string_view key, const std::string &path)
+{
+    try {
+        const auto text = readFileIfExists(path);
+        return text ? iniValue(*text, section, key) : std::string();
+    } catch (const FileError &) {
+        return {};
+    }
+}
+
+void writeIniValue(std::string_view section, std::string_view key, std::string_view value,
+                   const std::string &path)
+{
+    const IniEntry entry{std::string(section), std::string(key), std::string(value)};
+    writeIniValues({&entry, 1}, path);
+}
+
+void writeIniValues(std::span<const IniEntry> entries, const std::string &path)
+{
+    std::string text = readFileIfExists(path).value_or(std::string());
+    setIniValues(text, entries);
+    replaceFile(path, text);
+}
+
+} // namespace tintara
