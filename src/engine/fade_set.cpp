@@ -1,0 +1,150 @@
+#include "engine/fade_set.h"
+
+#include "engine/file_replace.h"
+#include "engine/rounded_number.h"
+
+namespace tintara
+{
+
+namespace
+{
+
+constexpr std::string_view kCountSection = "famount";
+constexpr std::string_view kCountKey = "fdamt";
+constexpr std::string_view kStyleSection = "fweight";
+
+// The three component sections and their key prefixes, in file order.
+struct ComponentKeys {
+    std::string_view section;
+    std::string_view prefix;
+};
+constexpr std::array<ComponentKeys, 3> kComponentKeys{{
+    {"rdclrs", "rd"},
+    {"grnclrs", "grn"},
+    {"blclrs", "bl"},
+}};
+
+struct StyleKey {
+    std::string_view key;
+    bool FadeStyles::*flag;
+};
+constexpr std::array<StyleKey, 4> kStyleKeys{{
+    {"bold", &FadeStyles::bold},
+    {"italic", &FadeStyles::italic},
+    {"strike", &FadeStyles::strike},
+    {"underline", &FadeStyles::underline},
+}};
+
+std::string quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+std::string where(std::string_view key, std::string_view section)
+{
+    return std::string(key) + " in [" + std::string(section) + "]";
+}
+
+int componentOf(const RgbTriple &rgb, std::size_t index)
+{
+    return index == 0 ? rgb.red : index == 1 ? rgb.green : rgb.blue;
+}
+
+} // namespace
+
+Palette whitePalette()
+{
+    Palette palette;
+    palette.fill(kWhite);
+    return palette;
+}
+
+FadeSetReading readFadeSet(std::string_view fileText)
+{
+    FadeSetReading reading;
+    const std::string countText = iniValue(fileText, kCountSection, kCountKey);
+    if (countText.empty()) {
+        reading.error = "no colour count (" + where(kCountKey, kCountSection) + ")";
+        return reading;
+    }
+    const auto count = parseRoundedInt16(countText);
+    if (!count || *count < kMinColors || *count > kMaxColors) {
+        reading.error = "the colour count " + quoted(countText) + " is not a number from 2 to 10";
+        return reading;
+    }
+    reading.colourCount = *count;
+
+    // All thirty components are read before any slot changes.
+    std::array<std::array<std::int16_t, kSlotCount>, 3> components{};
+    for (std::size_t c = 0; c < kComponentKeys.size(); ++c) {
+        const auto [section, prefix] = kComponentKeys[c];
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            const std::string key = std::string(prefix) + std::to_string(slot);
+            const std::string text = iniValue(fileText, section, key);
+            const auto value = parseRoundedInt16(text);
+            if (!value) {
+                reading.error = text.empty()
+                                    ? "no " + where(key, section)
+                                    : where(key, section) + " is not a number: " + quoted(text);
+                return reading;
+            }
+            components[c][slot - 1] = *value;
+        }
+    }
+
+    FadeSet set;
+    set.colourCount = *count;
+    for (int k = 0; k < kSlotCount; ++k) {
+        set.slots[k] = makeColor(components[0][k], components[1][k], components[2][k]);
+    }
+    for (const auto &[key, flag] : kStyleKeys) {
+        set.styles.*flag = iniValue(fileText, kStyleSection, key) == "1";
+    }
+    reading.fadeSet = set;
+    return reading;
+}
+
+FadeSetReading loadFadeSetFile(const std::string &path)
+{
+    try {
+        return readFadeSet(readWholeFile(path));
+    } catch (const FileError &error) {
+        return FadeSetReading{std::nullopt, std::nullopt, error.what()};
+    }
+}
+
+std::vector<IniEntry> fadeSetEntries(const FadeSet &set)
+{
+    std::vector<IniEntry> entries;
+    entries.reserve(1 + 3 * kSlotCount + kStyleKeys.size());
+    entries.push_back(
+        {std::string(kCountSection), std::string(kCountKey), std::to_string(set.colourCount)});
+    for (std::size_t c = 0; c < kComponentKeys.size(); ++c) {
+        const auto [section, prefix] = kComponentKeys[c];
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            const RgbTriple rgb = splitColor(set.slots[slot - 1]);
+            entries.push_back({std::string(section), std::string(prefix) + std::to_string(slot),
+                               std::to_string(componentOf(rgb, c))});
+        }
+    }
+    for (const auto &[key, flag] : kStyleKeys) {
+        entries.push_back(
+            {std::string(kStyleSection), std::string(key), set.styles.*flag ? "1" : "0"});
+    }
+    return entries;
+}
+
+void saveFadeSetFile(const FadeSet &set, const std::string &path)
+{
+    writeIniValues(fadeSetEntries(set), path);
+}
+
+std::string withTnfExtension(std::string name)
+{
+    if (!name.ends_with(".tnf")) {
+        name += ".tnf";
+    }
+    return name;
+}
+
+} // namespace tintara
