@@ -1,0 +1,179 @@
+#include "engine/fade_set.h"
+
+#include <gtest/gtest.h>
+
+using namespace tintara;
+
+namespace
+{
+
+constexpr ColorValue kRed = 255;
+
+FadeSet sampleSet()
+{
+    FadeSet set;
+    set.colourCount = 4;
+    set.slots[0] = kRed;
+    set.slots[1] = makeColor(1, 2, 3);
+    set.slots[9] = makeColor(0, 128, 0);
+    set.styles.bold = true;
+    set.styles.underline = true;
+    return set;
+}
+
+void expectSameSet(const FadeSet &actual, const FadeSet &expected)
+{
+    EXPECT_EQ(actual.colourCount, expected.colourCount);
+    EXPECT_EQ(actual.slots, expected.slots);
+    EXPECT_EQ(actual.styles.bold, expected.styles.bold);
+    EXPECT_EQ(actual.styles.italic, expected.styles.italic);
+    EXPECT_EQ(actual.styles.strike, expected.styles.strike);
+    EXPECT_EQ(actual.styles.underline, expected.styles.underline);
+}
+
+std::string savedText(const FadeSet &set, std::string text = {})
+{
+    setIniValues(text, fadeSetEntries(set));
+    return text;
+}
+
+// A whole saved set with one value line replaced by `line` ("" drops it).
+std::string savedWithLine(const std::string &storedLine, const std::string &line)
+{
+    std::string text = savedText(sampleSet());
+    const std::size_t at = text.find(storedLine + "\r\n");
+    text.replace(at, storedLine.size() + 2, line.empty() ? "" : line + "\r\n");
+    return text;
+}
+
+} // namespace
+
+TEST(FadeSetFile, WrittenFromScratchHoldsFortyLinesInFileOrder)
+{
+    const auto section = [](std::string name, std::string key, std::array<int, 10> values) {
+        std::string lines = "[" + name + "]\r\n";
+        for (int slot = 1; slot <= 10; ++slot) {
+            lines += key + std::to_string(slot) + "=" + std::to_string(values[slot - 1]) + "\r\n";
+        }
+        return lines;
+    };
+    const std::string expected =
+        "[famount]\r\nFDAMT=4\r\n" +
+        section("rdclrs", "RD", {255, 1, 255, 255, 255, 255, 255, 255, 255, 0}) +
+        section("grnclrs", "GRN", {0, 2, 255, 255, 255, 255, 255, 255, 255, 128}) +
+        section("blclrs", "BL", {0, 3, 255, 255, 255, 255, 255, 255, 255, 0}) +
+        "[fweight]\r\nBOLD=1\r\nITALIC=0\r\nSTRIKE=0\r\nUNDERLINE=1\r\n";
+
+    EXPECT_EQ(fadeSetEntries(sampleSet()).size(), 35u);
+    EXPECT_EQ(savedText(sampleSet()), expected);
+}
+
+TEST(FadeSetFile, ReadsBackWhatWasSaved)
+{
+    const FadeSetReading reading = readFadeSet(savedText(sampleSet()));
+    ASSERT_TRUE(reading.fadeSet) << reading.error;
+    EXPECT_EQ(reading.colourCount, 4);
+    EXPECT_EQ(reading.error, "");
+    expectSameSet(*reading.fadeSet, sampleSet());
+
+    FadeSet everything;
+    everything.colourCount = 10;
+    everything.styles = {true, true, true, true};
+    for (int k = 0; k < kSlotCount; ++k) {
+        everything.slots[k] = makeColor(k * 25, 255 - k, 7 * k);
+    }
+    expectSameSet(readFadeSet(savedText(everything)).fadeSet.value(), everything);
+}
+
+TEST(FadeSetFile, SavingOverAFileKeepsItsOtherLinesAndReplacesTheValuesInPlace)
+{
+    const std::string before = "[mine]\r\nnote=keep me\r\n[famount]\r\nfdamt = 9\r\nextra=1\r\n";
+    const std::string text = savedText(sampleSet(), before);
+    EXPECT_TRUE(text.starts_with("[mine]\r\nnote=keep me\r\n[famount]\r\nFDAMT=4\r\nextra=1\r\n"));
+    EXPECT_EQ(savedText(sampleSet(), text), text) << "saving the same set again changes nothing";
+    expectSameSet(readFadeSet(text).fadeSet.value(), sampleSet());
+}
+
+TEST(FadeSetFile, ReadsHandEditedKeysAndValues)
+{
+    const std::string text = savedWithLine("FDAMT=4", " fdamt  =  5 ");
+    const FadeSetReading reading = readFadeSet(text);
+    EXPECT_EQ(reading.colourCount, 5);
+    ASSERT_TRUE(reading.fadeSet);
+    EXPECT_EQ(reading.fadeSet->colourCount, 5);
+
+    std::string lowerCase = savedText(sampleSet());
+    for (char &c : lowerCase) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    expectSameSet(readFadeSet(lowerCase).fadeSet.value(), sampleSet());
+}
+
+TEST(FadeSetFile, RoundsTheCountAndClampsComponents)
+{
+    EXPECT_EQ(readFadeSet(savedWithLine("FDAMT=4", "FDAMT=3.5")).colourCount, 4);
+    EXPECT_EQ(readFadeSet(savedWithLine("FDAMT=4", "FDAMT=2.5")).colourCount, 2);
+    EXPECT_EQ(readFadeSet(savedWithLine("RD1=255", "RD1=300")).fadeSet->slots[0], kRed);
+    EXPECT_EQ(readFadeSet(savedWithLine("GRN2=2", "GRN2=-40")).fadeSet->slots[1],
+              makeColor(1, 0, 3));
+    EXPECT_EQ(readFadeSet(savedWithLine("BL2=3", "BL2=2.5")).fadeSet->slots[1], makeColor(1, 2, 2));
+}
+
+TEST(FadeSetFile, ABadCountChangesNothing)
+{
+    for (const char *line :
+         {"FDAMT=11", "FDAMT=1", "FDAMT=10.51", "FDAMT=abc", "FDAMT=", "FDAMT=40000", ""}) {
+        const FadeSetReading reading = readFadeSet(savedWithLine("FDAMT=4", line));
+        EXPECT_EQ(reading.colourCount, std::nullopt) << line;
+        EXPECT_EQ(reading.fadeSet.has_value(), false) << line;
+        EXPECT_NE(reading.error.find("colour count"), std::string::npos) << reading.error;
+    }
+    const FadeSetReading foreign = readFadeSet("[boot loader]\r\ntimeout=30\r\n");
+    EXPECT_EQ(foreign.colourCount, std::nullopt);
+    EXPECT_EQ(foreign.error, "no colour count (fdamt in [famount])");
+}
+
+TEST(FadeSetFile, ABadComponentChangesOnlyTheCount)
+{
+    FadeSet six = sampleSet();
+    six.colourCount = 6;
+    std::string withoutBl7 = savedText(six);
+    withoutBl7.erase(withoutBl7.find("BL7=255\r\n"), 9);
+    const FadeSetReading missing = readFadeSet(withoutBl7);
+    EXPECT_EQ(missing.colourCount, 6);
+    EXPECT_FALSE(missing.fadeSet);
+    EXPECT_EQ(missing.error, "no bl7 in [blclrs]");
+
+    const FadeSetReading bad = readFadeSet(savedWithLine("RD3=255", "RD3=red"));
+    EXPECT_EQ(bad.colourCount, 4);
+    EXPECT_FALSE(bad.fadeSet);
+    EXPECT_EQ(bad.error, "rd3 in [rdclrs] is not a number: 'red'");
+
+    EXPECT_FALSE(readFadeSet(savedWithLine("GRN10=128", "GRN10=99999")).fadeSet);
+}
+
+TEST(FadeSetFile, AStyleIsOnExactlyWhenItsValueIsOne)
+{
+    const std::string saved = savedText(sampleSet());
+    const FadeSetReading noStyles = readFadeSet(saved.substr(0, saved.find("[fweight]")));
+    ASSERT_TRUE(noStyles.fadeSet);
+    EXPECT_FALSE(noStyles.fadeSet->styles.bold);
+    EXPECT_FALSE(noStyles.fadeSet->styles.underline);
+
+    for (const char *value : {"0", "01", "1.0", "true", "", "2"}) {
+        const FadeSetReading reading =
+            readFadeSet(savedWithLine("BOLD=1", std::string("BOLD=") + value));
+        EXPECT_FALSE(reading.fadeSet.value().styles.bold) << value;
+    }
+    EXPECT_TRUE(readFadeSet(savedWithLine("BOLD=1", "bold =  1 ")).fadeSet->styles.bold);
+}
+
+TEST(TnfExtension, IsAddedUnlessTheNameEndsInExactlyDotTnf)
+{
+    EXPECT_EQ(withTnfExtension("myset"), "myset.tnf");
+    EXPECT_EQ(withTnfExtension("myset.tnf"), "myset.tnf");
+    EXPECT_EQ(withTnfExtension("MYSET.TNF"), "MYSET.TNF.tnf");
+    EXPECT_EQ(withTnfExtension("/tmp/a.tnf.bak"), "/tmp/a.tnf.bak.tnf");
+    EXPECT_EQ(withTnfExtension("tnf"), "tnf.tnf");
+    EXPECT_EQ(withTnfExtension(""), ".tnf");
+}
