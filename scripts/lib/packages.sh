@@ -10,6 +10,8 @@ TINTARA_PACKAGES=(
     clang-14 libclang-rt-14-dev
     # desktop program
     qt6-base-dev fonts-dejavu-core
+    # chat delivery: its Win32 build and the test that runs it under Wine
+    wine wine64 g++-mingw-w64-x86-64
 )
 
 ensure_packages() {

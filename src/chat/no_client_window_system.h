@@ -1,0 +1,39 @@
+#pragma once
+
+#include "chat/window_system.h"
+#include "engine/fade.h"
+
+#include <utility>
+
+namespace tintara {
+
+// The window system of a computer where the chat client cannot run: every lookup finds
+// nothing and every message has no effect; only the yield reaches the event loop.
+class NoClientWindowSystem final : public WindowSystem
+{
+public:
+    explicit NoClientWindowSystem(YieldFn yield) : yield_(std::move(yield)) {}
+
+    WindowHandle findTopLevel(std::string_view) override { return kNoWindow; }
+    WindowHandle findChildAfter(WindowHandle, WindowHandle, std::string_view) override
+    {
+        return kNoWindow;
+    }
+    void sendSelect(WindowHandle, std::size_t, std::size_t) override {}
+    void sendReplaceSelection(WindowHandle, std::string_view) override {}
+    void postMouse(WindowHandle, MouseMessage) override {}
+    std::size_t sendGetTextLength(WindowHandle) override { return 0; }
+    std::string sendGetText(WindowHandle, std::size_t) override { return {}; }
+    void sendSetText(WindowHandle, std::string_view) override {}
+    void yield() override
+    {
+        if (yield_) {
+            yield_();
+        }
+    }
+
+private:
+    YieldFn yield_;
+};
+
+} // namespace tintara
