@@ -1,0 +1,163 @@
+#include "menu/mainmenu.h"
+
+#include "engine/fade.h"
+#include "shell/look.h"
+
+#include <QMenu>
+
+#include <array>
+
+namespace tintara
+{
+
+namespace
+{
+
+// Menus in the windows' own font and colours, a little larger to read easily.
+void dress(QMenu *menu)
+{
+    QFont font = uiFont();
+    font.setPointSizeF(8.25);
+    menu->setFont(font);
+    menu->setStyleSheet(QStringLiteral(R"(
+QMenu { background: #eef1f2; border: 1px solid #344146; padding: 3px 0px; }
+QMenu::item { padding: 3px 18px 3px 22px; color: #404040; }
+QMenu::item:selected { background: #72868b; color: #ffffff; }
+QMenu::item:disabled { color: #a3adb1; }
+QMenu::separator { height: 1px; background: #c3cacd; margin: 3px 8px; }
+)"));
+}
+
+QAction *addEntry(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *entry = menu->addAction(caption);
+    entry->setObjectName(name);
+    return entry;
+}
+
+void addBreak(QMenu *menu, const QString &name)
+{
+    menu->addSeparator()->setObjectName(name);
+}
+
+QMenu *addSubMenu(QMenu *menu, const QString &name, const QString &caption)
+{
+    auto *sub = new QMenu(caption, menu);
+    dress(sub);
+    menu->addMenu(sub)->setObjectName(name);
+    return sub;
+}
+
+struct StyleEntry {
+    Style style;
+    const char *name;
+    const char *caption;
+};
+
+constexpr std::array<StyleEntry, 4> kStyleEntries{{
+    {Style::Bold, "mnu_bold", "bold"},
+    {Style::Italic, "mnu_italic", "italic"},
+    {Style::Strike, "mnu_strike", "strike"},
+    {Style::Underline, "mnu_underline", "underline"},
+}};
+
+void addPaletteMenu(QMenu *menu)
+{
+    QMenu *palette =
+        addSubMenu(menu, QStringLiteral("mnu_editcolors"), QStringLiteral("edit &palette"));
+    for (int slot = 1; slot <= kMaxColors; ++slot) {
+        addEntry(palette, QStringLiteral("mnu_cnum%1").arg(slot),
+                 QStringLiteral("color num. &%1").arg(slot))
+            ->setEnabled(slot <= kMinColors);
+    }
+    addBreak(palette, QStringLiteral("mnu_brk4"));
+    addEntry(palette, QStringLiteral("mnu_curnum"), QStringLiteral("current: num. 1"));
+}
+
+void addStyleMenu(QMenu *menu)
+{
+    QMenu *weights =
+        addSubMenu(menu, QStringLiteral("mnu_fweights"), QStringLiteral("use font weights..."));
+    for (const StyleEntry &entry : kStyleEntries) {
+        // A checkable entry toggles its own mark when chosen: the style toggle.
+        addEntry(weights, QString::fromLatin1(entry.name), QString::fromLatin1(entry.caption))
+            ->setCheckable(true);
+    }
+}
+
+} // namespace
+
+MainMenu::MainMenu()
+    : mnu_(new QMenu(QStringLiteral("menu"), this)), mnu2_(new QMenu(QStringLiteral("menu2"), this))
+{
+    setObjectName(QStringLiteral("mainmenu"));
+    setWindowTitle(QStringLiteral("menu"));
+    mnu_->setObjectName(QStringLiteral("mnu"));
+    mnu2_->setObjectName(QStringLiteral("mnu2"));
+    dress(mnu_);
+    dress(mnu2_);
+
+    addEntry(mnu_, QStringLiteral("mnu_about"), QStringLiteral("&about tintara..."));
+    addBreak(mnu_, QStringLiteral("mnu_brk10"));
+    addPaletteMenu(mnu_);
+    addStyleMenu(mnu_);
+    addBreak(mnu_, QStringLiteral("mnu_brk9"));
+    QMenu *sets = addSubMenu(mnu_, QStringLiteral("mnu_pre"), QStringLiteral("pre-made &fades"));
+    addEntry(sets, QStringLiteral("mnu_openpre"), QStringLiteral("&open fade set..."));
+    addEntry(sets, QStringLiteral("mnu_saveset"), QStringLiteral("&save fade set..."));
+    addEntry(mnu_, QStringLiteral("mnu_rand"), QStringLiteral("randomi&ze colors..."));
+    addEntry(mnu_, QStringLiteral("mnu_defaults"), QStringLiteral("&restore defaults"));
+    addBreak(mnu_, QStringLiteral("mnu_brk2"));
+    addEntry(mnu_, QStringLiteral("mnu_preview"), QStringLiteral("preview &context..."));
+    addBreak(mnu_, QStringLiteral("mnu_brk5"));
+    addEntry(mnu_, QStringLiteral("mnu_mini"), QStringLiteral("&minimize"));
+    addEntry(mnu_, QStringLiteral("mnu_exit"), QStringLiteral("e&xit"));
+
+    addEntry(mnu2_, QStringLiteral("mnu_savehtml"), QStringLiteral("&save coding..."));
+    addBreak(mnu2_, QStringLiteral("mnubrk11"));
+    QMenu *send =
+        addSubMenu(mnu2_, QStringLiteral("mnu_sendcoding"), QStringLiteral("send coding to..."));
+    addEntry(send, QStringLiteral("mnu_aolchat"), QStringLiteral("america online (4/5) chat..."));
+}
+
+QMenu *MainMenu::mnu() const
+{
+    return mnu_;
+}
+
+QMenu *MainMenu::mnu2() const
+{
+    return mnu2_;
+}
+
+QAction *MainMenu::action(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+QAction *MainMenu::cnum(int slot) const
+{
+    return action(QStringLiteral("mnu_cnum%1").arg(slot));
+}
+
+QAction *MainMenu::styleAction(Style style) const
+{
+    for (const StyleEntry &entry : kStyleEntries) {
+        if (entry.style == style) {
+            return action(QString::fromLatin1(entry.name));
+        }
+    }
+    return nullptr;
+}
+
+QString MainMenu::codingFileName() const
+{
+    return codingFileName_;
+}
+
+void MainMenu::setCodingFileName(const QString &name)
+{
+    codingFileName_ = name;
+}
+
+} // namespace tintara

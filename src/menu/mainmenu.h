@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/fade_command.h"
+
+#include <QWidget>
+
+class QAction;
+class QMenu;
+
+namespace tintara
+{
+
+// The hidden form that owns the two popup menus: `mnu`, opened by "options"
+// in the main window, and `mnu2`, opened by "ops." in the coded-text window.
+// Every entry is a QAction named like its menu item (mnu_bold, mnu_cnum1,
+// mnubrk11, ...); sub-menus are reached through their entry's action. The
+// commands are connected in connectMenuCommands.
+class MainMenu : public QWidget
+{
+    Q_OBJECT
+
+public:
+    MainMenu();
+
+    QMenu *mnu() const;
+    QMenu *mnu2() const;
+
+    // Any entry of either menu by name, separators and sub-menu entries
+    // included; null for an unknown name.
+    QAction *action(const QString &name) const;
+    // mnu_cnum1 .. mnu_cnum10.
+    QAction *cnum(int slot) const;
+    // The style toggles mnu_bold, mnu_italic, mnu_strike and mnu_underline;
+    // their check marks are the only copy of the four style flags.
+    QAction *styleAction(Style style) const;
+
+    // The save dialog for coded text offers the name chosen last time.
+    QString codingFileName() const;
+    void setCodingFileName(const QString &name);
+
+private:
+    QMenu *mnu_;
+    QMenu *mnu2_;
+    QString codingFileName_;
+};
+
+} // namespace tintara

@@ -1,0 +1,38 @@
+#include "menu/menu_commands.h"
+
+#include "menu/mainmenu.h"
+#include "menu/save_coding.h"
+#include "preview/htmlwin.h"
+#include "shell/forms.h"
+#include "workspace/tintarawin.h"
+
+#include <QAction>
+
+namespace tintara
+{
+
+namespace
+{
+
+template <typename Command> void onEntry(MainMenu &menu, const char *name, Command command)
+{
+    QObject::connect(menu.action(QString::fromLatin1(name)), &QAction::triggered, &menu,
+                     std::move(command));
+}
+
+} // namespace
+
+void connectMenuCommands(Forms &forms, MainMenu &menu)
+{
+    onEntry(menu, "mnu_savehtml", [&forms, &menu] {
+        HtmlWin *coded = forms.htmlwin();
+        saveCoding(coded, forms.fileDialog(), menu, coded->codedText());
+    });
+    onEntry(menu, "mnu_mini", [&forms] {
+        TintaraWin *main = forms.tintarawin();
+        main->setWindowState(main->windowState() | Qt::WindowMinimized);
+    });
+    onEntry(menu, "mnu_exit", [&forms] { forms.exitProgram(); });
+}
+
+} // namespace tintara

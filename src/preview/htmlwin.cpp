@@ -1,0 +1,81 @@
+#include "preview/htmlwin.h"
+
+#include "menu/mainmenu.h"
+#include "shell/clipboard.h"
+#include "shell/forms.h"
+#include "shell/label_button.h"
+#include "shell/look.h"
+#include "shell/twips.h"
+#include "shell/window_procedures.h"
+
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace tintara
+{
+
+namespace
+{
+
+const QRect kOpsTwips(60, 1340, 555, 225);
+// The second options menu opens at this left edge, just below the top of "ops.".
+constexpr int kMenuLeftTwips = 200;
+constexpr int kMenuBelowOpsTwips = 110;
+
+} // namespace
+
+HtmlWin::HtmlWin(Forms &forms)
+    : FramelessForm(QStringLiteral("htmlwin"), QStringLiteral("html display window"),
+                    twipsSize(2370, 1620)),
+      forms_(forms)
+{
+    addLabel(QStringLiteral("title"), QStringLiteral("html display window"),
+             QRect(435, 90, 1500, 180), kTitleText);
+
+    txthtml_ = new QPlainTextEdit(QStringLiteral(".::html displayer::."), this);
+    txthtml_->setReadOnly(true);
+    txthtml_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txthtml_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Coded text has few spaces, so long runs break anywhere.
+    txthtml_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    place(txthtml_, QStringLiteral("txthtml"), QRect(50, 400, 2280, 855));
+
+    auto *btnsave = addLabelButton(QStringLiteral("btnsave"), QStringLiteral("ops."), kOpsTwips);
+    auto *btncopy = addLabelButton(QStringLiteral("btncopy"), QStringLiteral("copy"),
+                                   QRect(820, 1340, 360, 180));
+    auto *btnclose = addLabelButton(QStringLiteral("btnclose"), QStringLiteral("preview"),
+                                    QRect(1560, 1335, 570, 180));
+
+    connect(btnsave, &LabelButton::clicked, this, &HtmlWin::btnsave_Click);
+    connect(btncopy, &LabelButton::clicked, this, &HtmlWin::btncopy_Click);
+    connect(btnclose, &LabelButton::clicked, this, &HtmlWin::previewRequested);
+    enableDragging(this);
+}
+
+QPlainTextEdit *HtmlWin::txthtml() const
+{
+    return txthtml_;
+}
+
+QString HtmlWin::codedText() const
+{
+    return txthtml_->toPlainText();
+}
+
+void HtmlWin::setCodedText(const QString &text)
+{
+    txthtml_->setPlainText(text);
+}
+
+void HtmlWin::btncopy_Click()
+{
+    forms_.clipboard().setText(codedText());
+}
+
+void HtmlWin::btnsave_Click()
+{
+    const QPoint at = twipsPoint(kMenuLeftTwips, kOpsTwips.y() + kMenuBelowOpsTwips);
+    forms_.mainmenu()->mnu2()->popup(mapToGlobal(at));
+}
+
+} // namespace tintara

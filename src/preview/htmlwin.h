@@ -1,0 +1,37 @@
+#pragma once
+
+#include "shell/frameless_form.h"
+
+class QPlainTextEdit;
+
+namespace tintara
+{
+
+class Forms;
+
+// The coded-text window: shows the result of the last fade in the read-only
+// box txthtml, copies it to the clipboard, and opens the second options menu.
+class HtmlWin : public FramelessForm
+{
+    Q_OBJECT
+
+public:
+    explicit HtmlWin(Forms &forms);
+
+    QPlainTextEdit *txthtml() const;
+    QString codedText() const;
+    void setCodedText(const QString &text);
+
+signals:
+    // The "preview" label was clicked; the preview window answers this.
+    void previewRequested();
+
+private:
+    void btncopy_Click();
+    void btnsave_Click();
+
+    Forms &forms_;
+    QPlainTextEdit *txthtml_;
+};
+
+} // namespace tintara

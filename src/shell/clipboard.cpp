@@ -1,0 +1,16 @@
+#include "shell/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace tintara
+{
+
+void SystemClipboard::setText(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+} // namespace tintara

@@ -1,0 +1,28 @@
+#include "shell/file_dialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace tintara
+{
+
+QString SystemFileDialog::getSaveFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    return QFileDialog::getSaveFileName(parent, request.title, request.fileName, request.filter);
+}
+
+QString SystemFileDialog::getOpenFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    return QFileDialog::getOpenFileName(parent, request.title, request.fileName, request.filter);
+}
+
+bool SystemFileDialog::confirmOverwrite(QWidget *parent, const QString &title, const QString &path)
+{
+    const QString question = QObject::tr("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName());
+    return QMessageBox::warning(parent, title, question, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace tintara

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace tintara
+{
+
+class Clipboard;
+class FileDialog;
+class HtmlWin;
+class MainMenu;
+class TintaraWin;
+
+// The program's windows, each created (hidden) the first time any code asks
+// for it and kept until the program ends, and the seams through which they
+// reach the system. Tests make their own Forms and swap the seams.
+class Forms
+{
+public:
+    Forms();
+    ~Forms();
+    Forms(const Forms &) = delete;
+    Forms &operator=(const Forms &) = delete;
+
+    TintaraWin *tintarawin();
+    HtmlWin *htmlwin();
+    MainMenu *mainmenu();
+
+    FileDialog &fileDialog();
+    void setFileDialog(std::unique_ptr<FileDialog> dialog);
+    Clipboard &clipboard();
+    void setClipboard(std::unique_ptr<Clipboard> clipboard);
+
+    // The preview window sets the flag while it is loaded and registers how
+    // to unload it; minimising the main window closes it that way.
+    bool previewOpen() const;
+    void setPreviewOpen(bool open);
+    void setPreviewUnloader(std::function<void()> unload);
+    void unloadPreviewIfOpen();
+
+    // Ends the program at once: every window disappears, no window's closing
+    // handling runs, and then the event loop is told to quit (through the
+    // quit handler, which tests replace).
+    void exitProgram();
+    void setQuitHandler(std::function<void()> quit);
+
+private:
+    std::unique_ptr<FileDialog> fileDialog_;
+    std::unique_ptr<Clipboard> clipboard_;
+    std::function<void()> quit_;
+    bool previewOpen_ = false;
+    std::function<void()> unloadPreview_;
+    // Declared so that the windows go first and the menu form last.
+    std::unique_ptr<MainMenu> mainmenu_;
+    std::unique_ptr<HtmlWin> htmlwin_;
+    std::unique_ptr<TintaraWin> tintarawin_;
+};
+
+} // namespace tintara

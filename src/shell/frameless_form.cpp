@@ -1,0 +1,56 @@
+#include "shell/frameless_form.h"
+
+#include "shell/artwork.h"
+#include "shell/label_button.h"
+#include "shell/look.h"
+#include "shell/twips.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace tintara
+{
+
+FramelessForm::FramelessForm(const QString &objectName, const QString &caption, QSize clientSize)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setFixedSize(clientSize);
+    setFont(uiFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(kFormBack));
+    colours.setColor(QPalette::WindowText, QColor(kText));
+    setPalette(colours);
+    setStyleSheet(formStyleSheet());
+}
+
+void FramelessForm::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintFormArtwork(painter, size(), plates_);
+}
+
+QLabel *FramelessForm::addLabel(const QString &name, const QString &text, QRect twips, QRgb colour)
+{
+    auto *label = new QLabel(text, this);
+    setTextColour(label, colour);
+    place(label, name, twips);
+    return label;
+}
+
+LabelButton *FramelessForm::addLabelButton(const QString &name, const QString &caption, QRect twips)
+{
+    auto *button = new LabelButton(caption, this);
+    place(button, name, twips);
+    plates_.append(button->geometry());
+    return button;
+}
+
+void FramelessForm::place(QWidget *control, const QString &name, QRect twips)
+{
+    control->setObjectName(name);
+    control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+} // namespace tintara

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+
+namespace tintara
+{
+
+class LabelButton;
+
+// A window without the system's frame: a fixed client size laid out in twips,
+// the program's own artwork as background, and the shared font and colours.
+class FramelessForm : public QWidget
+{
+public:
+    FramelessForm(const QString &objectName, const QString &caption, QSize clientSize);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+    // Controls are placed by their design rectangle in twips.
+    QLabel *addLabel(const QString &name, const QString &text, QRect twips, QRgb colour);
+    LabelButton *addLabelButton(const QString &name, const QString &caption, QRect twips);
+    void place(QWidget *control, const QString &name, QRect twips);
+
+private:
+    QList<QRect> plates_;
+};
+
+} // namespace tintara

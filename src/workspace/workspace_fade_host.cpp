@@ -1,0 +1,57 @@
+#include "workspace/workspace_fade_host.h"
+
+#include "menu/mainmenu.h"
+#include "preview/htmlwin.h"
+#include "shell/forms.h"
+#include "workspace/tintarawin.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+namespace tintara
+{
+
+WorkspaceFadeHost::WorkspaceFadeHost(Forms &forms) : forms_(forms) {}
+
+std::string WorkspaceFadeHost::text()
+{
+    return forms_.tintarawin()->txtfade1()->text().toStdString();
+}
+
+void WorkspaceFadeHost::clearText()
+{
+    forms_.tintarawin()->txtfade1()->setText(QString());
+}
+
+int WorkspaceFadeHost::colourCount()
+{
+    return forms_.tintarawin()->colourCount();
+}
+
+ColorValue WorkspaceFadeHost::slotColour(int slot)
+{
+    return forms_.tintarawin()->slotColour(slot);
+}
+
+bool WorkspaceFadeHost::styleChecked(Style style)
+{
+    return forms_.mainmenu()->styleAction(style)->isChecked();
+}
+
+std::string WorkspaceFadeHost::codedText()
+{
+    return forms_.htmlwin()->codedText().toStdString();
+}
+
+void WorkspaceFadeHost::setCodedText(std::string text)
+{
+    forms_.htmlwin()->setCodedText(QString::fromStdString(text));
+}
+
+void WorkspaceFadeHost::yield()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace tintara
