@@ -1,0 +1,22 @@
+# Widget tests of the desktop program: every *_test.cpp in tests/shell,
+# tests/workspace, tests/menu and tests/preview is its own Qt Test program,
+# run offscreen. Test doubles for the seams live in tests/shell.
+foreach(folder shell workspace menu preview)
+    file(GLOB GUI_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_test.cpp)
+    foreach(source ${GUI_TEST_SOURCES})
+        get_filename_component(name ${source} NAME_WE)
+        add_executable(${name} ${source})
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+        target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(${name} PRIVATE tintara_ui Qt6::Test)
+        add_test(NAME ${folder}.${name} COMMAND ${name})
+        set_tests_properties(${folder}.${name} PROPERTIES
+                             ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+    endforeach()
+endforeach()
+
+# The real program under Xvfb, driven with xdotool and read back with xclip.
+add_test(NAME shell.end_to_end
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/shell/end_to_end_test.sh
+                 $<TARGET_FILE:tintara> $<TARGET_FILE:tintara-fade>)
+set_tests_properties(shell.end_to_end PROPERTIES TIMEOUT 120)

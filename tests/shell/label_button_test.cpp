@@ -1,0 +1,38 @@
+#include "shell/controls.h"
+#include "shell/label_button.h"
+#include "shell/look.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tintara;
+
+class LabelButtonTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aLeftClickRunsItsCommandAnyPressDarkensIt()
+    {
+        QWidget form;
+        auto *button = new LabelButton(QStringLiteral("fade"), &form);
+        button->resize(40, 15);
+        form.show();
+        QSignalSpy clicks(button, &LabelButton::clicked);
+        QVERIFY(button->font().underline());
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+
+        for (const Qt::MouseButton mouse : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mousePress(button, mouse);
+            QCOMPARE(textColour(button), kPressedText);
+            QTest::mouseRelease(button, mouse);
+            QCOMPARE(textColour(button), kText);
+        }
+        QCOMPARE(clicks.count(), 1);
+    }
+};
+
+QTEST_MAIN(LabelButtonTest)
+#include "label_button_test.moc"
