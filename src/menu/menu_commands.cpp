@@ -14,25 +14,24 @@ namespace tintara
 namespace
 {
 
-template <typename Command> void onEntry(MainMenu &menu, const char *name, Command command)
+template <typename Command> void onEntry(MainMenu &menu, const QString &name, Command command)
 {
-    QObject::connect(menu.action(QString::fromLatin1(name)), &QAction::triggered, &menu,
-                     std::move(command));
+    QObject::connect(menu.action(name), &QAction::triggered, &menu, std::move(command));
 }
 
 } // namespace
 
 void connectMenuCommands(Forms &forms, MainMenu &menu)
 {
-    onEntry(menu, "mnu_savehtml", [&forms, &menu] {
+    onEntry(menu, QStringLiteral("mnu_savehtml"), [&forms, &menu] {
         HtmlWin *coded = forms.htmlwin();
         saveCoding(coded, forms.fileDialog(), menu, coded->codedText());
     });
-    onEntry(menu, "mnu_mini", [&forms] {
+    onEntry(menu, QStringLiteral("mnu_mini"), [&forms] {
         TintaraWin *main = forms.tintarawin();
         main->setWindowState(main->windowState() | Qt::WindowMinimized);
     });
-    onEntry(menu, "mnu_exit", [&forms] { forms.exitProgram(); });
+    onEntry(menu, QStringLiteral("mnu_exit"), [&forms] { forms.exitProgram(); });
 }
 
 } // namespace tintara
