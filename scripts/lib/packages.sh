@@ -6,6 +6,8 @@ TINTARA_PACKAGES=(
     cmake ninja-build g++ pkg-config
     # engine tests and benchmarks
     googletest libgtest-dev libbenchmark-dev
+    # JSON output of tintara-fade --runs
+    nlohmann-json3-dev
     # fuzzing the fade-set reader with libFuzzer
     clang-14 libclang-rt-14-dev
     # desktop program

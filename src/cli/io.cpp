@@ -87,4 +87,25 @@ void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
     }
 }
 
+std::string readAll(int fd)
+{
+    constexpr std::size_t kChunk = 1 << 16;
+    std::string all;
+    while (true) {
+        const std::size_t old = all.size();
+        all.resize(old + kChunk);
+        ssize_t got;
+        do {
+            got = ::read(fd, all.data() + old, kChunk);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) {
+            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
+        }
+        all.resize(old + static_cast<std::size_t>(got));
+        if (got == 0) {
+            return all;
+        }
+    }
+}
+
 } // namespace tintara::cli

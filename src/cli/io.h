@@ -35,4 +35,7 @@ private:
 void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
                  const std::function<void()> &beforeWait);
 
+// Everything the file descriptor delivers until its end.
+std::string readAll(int fd);
+
 } // namespace tintara::cli

@@ -1,5 +1,6 @@
 #include "cli/io.h"
 #include "cli/options.h"
+#include "cli/rendered_output.h"
 #include "engine/fade_command.h"
 
 #include <cstdio>
@@ -8,7 +9,8 @@
 
 namespace {
 
-constexpr const char *kUsage = R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline] [--] [TEXT]
+constexpr const char *kUsage = R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline] [--ansi] [--] [TEXT]
+       tintara-fade --runs [--ansi] [--] [CODED]
 
 Fades TEXT through 2 to 10 colours and prints the coded text: every character
 in its own <Font Color=#RRGGBB> tag, the colours stepping along a gradient,
@@ -19,14 +21,23 @@ Without TEXT, fades each line of standard input and prints one line for each.
                   digits, red first as in HTML (ff0000 is red), '#' optional
   --bold, --italic, --strike, --underline
                   wrap the faded line in these style tags
+  --ansi          show each faded line as it looks, on a terminal with 24-bit
+                  colour, instead of its coded text
+  --runs          render the coded text CODED (without it, all of standard
+                  input less one final line end) and print its formatted runs
+                  as JSON Lines, one run of same-format characters per line:
+                  {"text":"Hi","font":"Arial","size":10,"bold":false,"italic":false,
+                   "underline":false,"strike":false,"color":"#FF8000"}
+                  (colours upper-case, red first); with --ansi, show it instead
   --help          show this help
   --version       show the version
 
 A blank TEXT (empty, or spaces only) prints an empty line.
 Errors go to standard error, and the exit status is then 2.
 
-Example:
+Examples:
   tintara-fade --colors ff0000,0000ff --bold "Hello"
+  tintara-fade --colors ff0000,0000ff "Hello" | tintara-fade --runs
 )";
 
 int fail(const std::string &message)
@@ -38,9 +49,48 @@ int fail(const std::string &message)
 void appendLine(std::string &out, std::string_view text, const tintara::cli::Options &options)
 {
     if (auto coded = tintara::fadeLine(text, options.colours, options.styles)) {
-        out += *coded;
+        if (options.ansi) {
+            tintara::cli::appendAnsi(out, tintara::renderCodedText(*coded));
+        } else {
+            out += *coded;
+        }
     }
     out += '\n';
+}
+
+// The coded text argument, or all of standard input less one final line end.
+std::string codedInput(const tintara::cli::Options &options)
+{
+    if (options.text) {
+        return *options.text;
+    }
+    std::string input = tintara::cli::readAll(STDIN_FILENO);
+    if (input.ends_with('\n')) {
+        input.pop_back();
+        if (input.ends_with('\r')) {
+            input.pop_back();
+        }
+    }
+    return input;
+}
+
+int printRendered(const tintara::cli::Options &options)
+{
+    using namespace tintara::cli;
+    try {
+        const tintara::RenderedText rendered = tintara::renderCodedText(codedInput(options));
+        Output out(STDOUT_FILENO);
+        if (options.ansi) {
+            appendAnsi(out.buffer(), rendered);
+            out.buffer() += '\n';
+        } else {
+            appendRunsJson(out.buffer(), rendered);
+        }
+        out.flush();
+    } catch (const IoError &error) {
+        return fail(error.what());
+    }
+    return 0;
 }
 
 } // namespace
@@ -61,6 +111,9 @@ int main(int argc, char **argv)
     if (options.version) {
         std::cout << "tintara-fade " << TINTARA_VERSION << '\n';
         return 0;
+    }
+    if (options.runs) {
+        return printRendered(options);
     }
 
     Output out(STDOUT_FILENO);

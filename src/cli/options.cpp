@@ -40,6 +40,19 @@ ColorValue parseHtmlColour(std::string item)
     return components[0] + 256 * components[1] + 65536 * components[2];
 }
 
+// --runs renders coded text that is already made, so nothing about a fade applies.
+void checkRunsOptions(const Options &options, bool coloursGiven, std::size_t operandCount)
+{
+    const FadeStyles &styles = options.styles;
+    if (coloursGiven || styles.bold || styles.italic || styles.strike || styles.underline) {
+        throw UsageError("--runs renders coded text as it is: it takes no --colors or styles");
+    }
+    if (operandCount > 1) {
+        throw UsageError(
+            "give the coded text as one argument (quote it), or none to read standard input");
+    }
+}
+
 } // namespace
 
 std::vector<ColorValue> parseColourList(const std::string &list)
@@ -84,6 +97,10 @@ Options parseOptions(int argc, char **argv)
             options.styles.strike = true;
         } else if (arg == "--underline") {
             options.styles.underline = true;
+        } else if (arg == "--runs") {
+            options.runs = true;
+        } else if (arg == "--ansi") {
+            options.ansi = true;
         } else if (arg == "--colors" || arg.starts_with("--colors=")) {
             std::string value;
             if (arg == "--colors") {
@@ -101,6 +118,13 @@ Options parseOptions(int argc, char **argv)
         }
     }
     if (options.help || options.version) {
+        return options;
+    }
+    if (options.runs) {
+        checkRunsOptions(options, coloursGiven, operands.size());
+        if (!operands.empty()) {
+            options.text = operands.front();
+        }
         return options;
     }
     if (!coloursGiven) {

@@ -21,6 +21,8 @@ struct Options {
     std::vector<ColorValue> colours;
     FadeStyles styles;
     std::optional<std::string> text; // absent: fade standard input line by line
+    bool runs = false; // render the coded text given instead of fading
+    bool ansi = false; // show the result as a colour terminal would, not as code
 };
 
 Options parseOptions(int argc, char **argv);
