@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/frameless_form.h"
+
+class QTextEdit;
+
+namespace tintara
+{
+
+class Forms;
+
+// The preview window: shows coded text rendered as formatted rich text in
+// txtpreview. It stays on top while loaded and sets the shared previewOpen
+// flag for exactly that time. Closing it (its "close" label, or whoever calls
+// unload) hides and deletes it; the next preview makes a new one.
+class PreviewWin : public FramelessForm
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewWin(Forms &forms);
+
+    QTextEdit *txtpreview() const;
+
+    // The preview command: show the window, render the coded text into it,
+    // and let it paint.
+    void preview(const QString &codedText);
+
+    void unload();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void addFrameLine(const QString &name, QRect twips);
+
+    Forms &forms_;
+    QTextEdit *txtpreview_;
+};
+
+} // namespace tintara

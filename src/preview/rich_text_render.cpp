@@ -1,0 +1,50 @@
+#include "preview/rich_text_render.h"
+
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace tintara
+{
+
+namespace
+{
+
+QTextCharFormat qtFormat(const TextFormat &format)
+{
+    QTextCharFormat qt;
+    qt.setFontFamilies({QString::fromStdString(format.font)});
+    qt.setFontPointSize(format.sizePoints);
+    qt.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
+    qt.setFontItalic(format.italic);
+    qt.setFontUnderline(format.underline);
+    qt.setFontStrikeOut(format.strike);
+    const RgbTriple colour = splitColor(format.color);
+    qt.setForeground(QColor(colour.red, colour.green, colour.blue));
+    return qt;
+}
+
+} // namespace
+
+void showRenderedText(QTextEdit *box, const RenderedText &rendered)
+{
+    QFont boxFont = box->font();
+    boxFont.setFamilies({QStringLiteral("Arial")});
+    box->setFont(boxFont);
+    box->clear();
+    box->setCurrentCharFormat(qtFormat(TextFormat{}));
+
+    QTextCursor cursor(box->document());
+    cursor.beginEditBlock();
+    for (const FormattedRun &run : rendered.runs) {
+        cursor.insertText(QString::fromStdString(run.text), qtFormat(run.format));
+    }
+    cursor.endEditBlock();
+    box->setCurrentCharFormat(qtFormat(rendered.insertionFormat));
+}
+
+void renderCodedText(QTextEdit *box, const QString &codedText)
+{
+    showRenderedText(box, tintara::renderCodedText(codedText.toStdString()));
+}
+
+} // namespace tintara
