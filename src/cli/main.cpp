@@ -1,7 +1,9 @@
+#include "cli/fade_set_options.h"
 #include "cli/io.h"
 #include "cli/options.h"
 #include "cli/rendered_output.h"
 #include "engine/fade_command.h"
+#include "engine/file_replace.h"
 
 #include <cstdio>
 #include <iostream>
@@ -11,6 +13,8 @@ namespace {
 
 constexpr const char *kUsage = R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline] [--ansi] [--] [TEXT]
        tintara-fade --runs [--ansi] [--] [CODED]
+       tintara-fade --set FILE [--bold] [--italic] [--strike] [--underline] [--ansi] [--] [TEXT]
+       tintara-fade --save-set FILE --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline]
 
 Fades TEXT through 2 to 10 colours and prints the coded text: every character
 in its own <Font Color=#RRGGBB> tag, the colours stepping along a gradient,
@@ -21,6 +25,13 @@ Without TEXT, fades each line of standard input and prints one line for each.
                   digits, red first as in HTML (ff0000 is red), '#' optional
   --bold, --italic, --strike, --underline
                   wrap the faded line in these style tags
+  --set FILE      fade with the colour count, colours and styles of the fade
+                  set FILE (as the program's "open fade set" loads it) instead
+                  of --colors; style options are added to the set's styles
+  --save-set FILE write --colors and the styles as a fade set to FILE, under
+                  exactly that name (no ".tnf" is added), and fade nothing;
+                  slots past the colours are white, and the other lines of an
+                  existing FILE are kept
   --ansi          show each faded line as it looks, on a terminal with 24-bit
                   colour, instead of its coded text
   --runs          render the coded text CODED (without it, all of standard
@@ -37,6 +48,8 @@ Errors go to standard error, and the exit status is then 2.
 
 Examples:
   tintara-fade --colors ff0000,0000ff --bold "Hello"
+  tintara-fade --save-set sunset.tnf --colors ff8000,800080 --italic
+  tintara-fade --set sunset.tnf "Hello"
   tintara-fade --colors ff0000,0000ff "Hello" | tintara-fade --runs
 )";
 
@@ -114,6 +127,18 @@ int main(int argc, char **argv)
     }
     if (options.runs) {
         return printRendered(options);
+    }
+
+    try {
+        if (options.setFile) {
+            useFadeSet(options, *options.setFile);
+        }
+        if (options.saveSetFile) {
+            saveFadeSet(options, *options.saveSetFile);
+            return 0;
+        }
+    } catch (const tintara::FileError &error) {
+        return fail(error.what());
     }
 
     Output out(STDOUT_FILENO);

@@ -53,6 +53,41 @@ void checkRunsOptions(const Options &options, bool coloursGiven, std::size_t ope
     }
 }
 
+// The value of "--name VALUE" or "--name=VALUE", or nothing when argv[i] is
+// another option; i moves past a separate value.
+std::optional<std::string> optionValue(const std::string &name, const std::string &needs, int argc,
+                                       char **argv, int &i)
+{
+    const std::string arg = argv[i];
+    if (arg.starts_with(name + "=")) {
+        return arg.substr(name.size() + 1);
+    }
+    if (arg != name) {
+        return std::nullopt;
+    }
+    if (i + 1 >= argc) {
+        throw UsageError(name + " needs " + needs);
+    }
+    return std::string(argv[++i]);
+}
+
+// --set replaces --colors; --save-set writes the set of --colors and fades nothing.
+void checkFadeSetOptions(const Options &options, bool coloursGiven, std::size_t operandCount)
+{
+    if (options.setFile && coloursGiven) {
+        throw UsageError("--set and --colors both give the colours: use one of them");
+    }
+    if (options.saveSetFile && options.setFile) {
+        throw UsageError("--save-set writes the colours of --colors: it takes no --set");
+    }
+    if ((options.setFile || options.saveSetFile) && options.runs) {
+        throw UsageError("--runs renders coded text as it is: it takes no fade set");
+    }
+    if (options.saveSetFile && (operandCount > 0 || options.ansi)) {
+        throw UsageError("--save-set writes a fade set and fades no text");
+    }
+}
+
 } // namespace
 
 std::vector<ColorValue> parseColourList(const std::string &list)
@@ -101,18 +136,13 @@ Options parseOptions(int argc, char **argv)
             options.runs = true;
         } else if (arg == "--ansi") {
             options.ansi = true;
-        } else if (arg == "--colors" || arg.starts_with("--colors=")) {
-            std::string value;
-            if (arg == "--colors") {
-                if (i + 1 >= argc) {
-                    throw UsageError("--colors needs a list of colours");
-                }
-                value = argv[++i];
-            } else {
-                value = arg.substr(std::string("--colors=").size());
-            }
-            options.colours = parseColourList(value);
+        } else if (auto colours = optionValue("--colors", "a list of colours", argc, argv, i)) {
+            options.colours = parseColourList(*colours);
             coloursGiven = true;
+        } else if (auto file = optionValue("--set", "a fade-set file", argc, argv, i)) {
+            options.setFile = *file;
+        } else if (auto file = optionValue("--save-set", "a file name", argc, argv, i)) {
+            options.saveSetFile = *file;
         } else {
             throw UsageError("unknown option '" + arg + "'");
         }
@@ -120,6 +150,7 @@ Options parseOptions(int argc, char **argv)
     if (options.help || options.version) {
         return options;
     }
+    checkFadeSetOptions(options, coloursGiven, operands.size());
     if (options.runs) {
         checkRunsOptions(options, coloursGiven, operands.size());
         if (!operands.empty()) {
@@ -127,7 +158,7 @@ Options parseOptions(int argc, char **argv)
         }
         return options;
     }
-    if (!coloursGiven) {
+    if (!coloursGiven && !options.setFile) {
         throw UsageError("--colors is missing");
     }
     if (operands.size() > 1) {

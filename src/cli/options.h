@@ -21,6 +21,8 @@ struct Options {
     std::vector<ColorValue> colours;
     FadeStyles styles;
     std::optional<std::string> text; // absent: fade standard input line by line
+    std::optional<std::string> setFile;     // take colours and styles from this fade set
+    std::optional<std::string> saveSetFile; // write a fade set here instead of fading
     bool runs = false; // render the coded text given instead of fading
     bool ansi = false; // show the result as a colour terminal would, not as code
 };

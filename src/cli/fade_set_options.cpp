@@ -1,0 +1,34 @@
+#include "cli/fade_set_options.h"
+
+#include "engine/fade_set.h"
+#include "engine/file_replace.h"
+
+#include <algorithm>
+
+namespace tintara::cli
+{
+
+void useFadeSet(Options &options, const std::string &path)
+{
+    const FadeSetReading reading = readFadeSet(readWholeFile(path));
+    if (!reading.fadeSet) {
+        throw FileError("'" + path + "' is not a usable fade set: " + reading.error);
+    }
+    const FadeSet &set = *reading.fadeSet;
+    options.colours.assign(set.slots.begin(), set.slots.begin() + set.colourCount);
+    options.styles.bold = options.styles.bold || set.styles.bold;
+    options.styles.italic = options.styles.italic || set.styles.italic;
+    options.styles.strike = options.styles.strike || set.styles.strike;
+    options.styles.underline = options.styles.underline || set.styles.underline;
+}
+
+void saveFadeSet(const Options &options, const std::string &path)
+{
+    FadeSet set;
+    set.colourCount = static_cast<int>(options.colours.size());
+    std::ranges::copy(options.colours, set.slots.begin());
+    set.styles = options.styles;
+    saveFadeSetFile(set, path);
+}
+
+} // namespace tintara::cli
