@@ -5,6 +5,7 @@
 #include "engine/fade_command.h"
 #include "preview/previewwin.h"
 #include "preview/rich_text_render.h"
+#include "ratio_reporter.h"
 #include "shell/forms.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 
 using namespace tintara;
 
@@ -65,23 +65,6 @@ void BM_SetHtmlOfTheSameCodedText(benchmark::State &state)
         paintPreview();
     }
 }
-
-// Prints as usual and keeps each benchmark's time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                perIteration[run.run_name.function_name] = run.GetAdjustedRealTime();
-            }
-        }
-    }
-
-    std::map<std::string, double> perIteration;
-};
 
 } // namespace
 
