@@ -99,8 +99,13 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
     out.resize(start + openingTags.size() + *length * kElementOverhead + text.size() +
                closingTags.size());
     char *w = out.data() + start;
-    std::memcpy(w, openingTags.data(), openingTags.size());
-    w += openingTags.size();
+    const auto copyTags = [&w](std::string_view tags) {
+        if (!tags.empty()) { // an empty view may hold a null pointer
+            std::memcpy(w, tags.data(), tags.size());
+            w += tags.size();
+        }
+    };
+    copyTags(openingTags);
 
     const char *src = text.data();
     for (std::size_t k = 0; k < segments.size(); ++k) {
@@ -140,7 +145,7 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
             w += kElementClose.size();
         }
     }
-    std::memcpy(w, closingTags.data(), closingTags.size());
+    copyTags(closingTags);
 }
 
 std::string fadeColors(std::span<const ColorValue> colours, std::string_view text,

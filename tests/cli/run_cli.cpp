@@ -1,6 +1,7 @@
 #include "run_cli.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -57,6 +58,9 @@ CliResult runCli(const std::vector<std::string> &args, const std::string &input)
 
     CliResult result;
     std::size_t written = 0;
+    // A blocking write of a large input would wait for the child, while the
+    // child waits for us to drain its output.
+    fcntl(in[1], F_SETFL, fcntl(in[1], F_GETFL) | O_NONBLOCK);
     if (input.empty()) {
         close(in[1]);
         in[1] = -1;
@@ -89,7 +93,8 @@ CliResult runCli(const std::vector<std::string> &args, const std::string &input)
             if (put > 0) {
                 written += static_cast<std::size_t>(put);
             }
-            if (put <= 0 || written == input.size()) {
+            const bool wouldBlock = put < 0 && (errno == EAGAIN || errno == EINTR);
+            if ((put <= 0 && !wouldBlock) || written == input.size()) {
                 close(in[1]);
                 in[1] = -1;
             }

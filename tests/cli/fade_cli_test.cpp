@@ -1,0 +1,109 @@
+#include "run_cli.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectUsageError(const std::vector<std::string> &args, const std::string &mention,
+                      const std::string &input = {})
+{
+    const CliResult r = runCli(args, input);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("tintara-fade: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(mention), std::string::npos) << r.err;
+}
+
+} // namespace
+
+TEST(FadeCli, FadesTheTextArgument)
+{
+    const CliResult r = runCli({"--colors", "ff0000,0000ff", "--bold", "--underline", "Hi"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "<U><B><Font Color=#800080>H</Font><Font Color=#0000FF>i</Font></B></U>\n");
+}
+
+TEST(FadeCli, AcceptsHashesAnyCaseAndAllStyles)
+{
+    const CliResult r = runCli(
+        {"--italic", "--strike", "--colors=#FF0000,#0000Ff", "--bold", "--underline", "--", "-x"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "<U><S><I><B><Font Color=#800080>-</Font><Font Color=#0000FF>x</Font>"
+                     "</B></I></S></U>\n");
+}
+
+TEST(FadeCli, BlankTextPrintsAnEmptyLine)
+{
+    EXPECT_EQ(runCli({"--colors", "000000,ffffff", ""}).out, "\n");
+    EXPECT_EQ(runCli({"--colors", "000000,ffffff", "   "}).out, "\n");
+}
+
+TEST(FadeCli, FadesEachLineOfStandardInput)
+{
+    const CliResult r = runCli({"--colors", "000000,ffffff,000000"}, "ab\r\n\n  \nx");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "<Font Color=#FFFFFF>a</Font><Font Color=#000000>b</Font>\n"
+                     "\n"
+                     "\n"
+                     "<Font Color=#000000>x</Font>\n");
+    EXPECT_EQ(runCli({"--colors", "000000,ffffff"}, "").out, "");
+}
+
+TEST(FadeCli, StreamsLargeInput)
+{
+    std::string line;
+    for (int i = 0; i < 500; ++i) {
+        line.push_back(static_cast<char>('a' + i % 26));
+    }
+    std::string input;
+    for (int i = 0; i < 2000; ++i) {
+        input += line + "\n";
+    }
+    const CliResult r = runCli(
+        {"--colors", "ff0000,00ff00,0000ff,ffff00,00ffff,ff00ff,000000,ffffff,808080,123456"},
+        input);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.size(), 2000u * (500 * 28 + 1));
+}
+
+TEST(FadeCli, HelpAndVersion)
+{
+    const CliResult help = runCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: tintara-fade"), std::string::npos);
+    const CliResult version = runCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("tintara-fade ", 0), 0u);
+}
+
+TEST(FadeCli, ArgumentErrorsPrintNothingOnStandardOutput)
+{
+    expectUsageError({"hello"}, "--colors");
+    expectUsageError({"--colors"}, "--colors");
+    expectUsageError({"--colors", "ff0000", "x"}, "2 to 10");
+    expectUsageError({"--colors", "1,2,3,4,5,6,7,8,9,a,b"}, "is not a colour");
+    expectUsageError({"--colors", std::string(10, 'x') + ",000000"}, "is not a colour");
+    expectUsageError({"--colors", "ff0000,ff00zz", "x"}, "ff00zz");
+    expectUsageError({"--colors", "ff0000,ff000", "x"}, "ff000");
+    expectUsageError({"--colors", "ff0000,,00ff00", "x"}, "not a colour");
+    expectUsageError({"--colors", "ff0000,0000ff", "--blink", "x"}, "--blink");
+    expectUsageError({"--colors", "ff0000,0000ff", "one", "two"}, "one argument");
+    expectUsageError({"--colors", "000000,ffffff,000000,ffffff,000000,ffffff,000000,ffffff,"
+                                  "000000,ffffff,000000",
+                      "x"},
+                     "2 to 10");
+}
+
+TEST(FadeCli, TextErrorsAreReported)
+{
+    expectUsageError({"--colors", "ff0000,0000ff", "a\xff"}, "UTF-8");
+    expectUsageError({"--colors", "ff0000,0000ff,00ff00", std::string(32768, 'x')}, "32767");
+    EXPECT_EQ(runCli({"--colors", "ff0000,0000ff", std::string(32768, 'x')}).status, 0);
+
+    // Lines before a faulty line are still written out.
+    const CliResult r = runCli({"--colors", "ff0000,ff0000"}, "a\nb\xc3\nc\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "<Font Color=#FF0000>a</Font>\n");
+    EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
+}
