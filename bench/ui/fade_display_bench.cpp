@@ -6,6 +6,7 @@
 #include "preview/htmlwin.h"
 #include "shell/forms.h"
 #include "workspace/tintarawin.h"
+#include "ratio_reporter.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,7 +16,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 
 using namespace tintara;
 
@@ -81,22 +81,6 @@ void BM_SetPlainTextOfTheSameResult(benchmark::State &state)
     }
 }
 
-// Prints as usual and keeps each benchmark's time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                perIteration[run.run_name.function_name] = run.GetAdjustedRealTime();
-            }
-        }
-    }
-
-    std::map<std::string, double> perIteration;
-};
 
 } // namespace
 
