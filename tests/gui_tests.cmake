@@ -9,6 +9,11 @@ foreach(folder shell workspace menu preview)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
         target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
         target_link_libraries(${name} PRIVATE tintara_ui Qt6::Test)
+        if(name STREQUAL "chat_command_test")
+            # Sends to the in-process chat client that the chat tests simulate.
+            target_sources(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/chat/fake_window_system.cpp
+                                           ${CMAKE_CURRENT_SOURCE_DIR}/chat/simulated_chat_client.cpp)
+        endif()
         add_test(NAME ${folder}.${name} COMMAND ${name})
         set_tests_properties(${folder}.${name} PROPERTIES
                              ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

@@ -1,8 +1,10 @@
 #include "menu/menu_commands.h"
 
+#include "menu/chat_command.h"
 #include "menu/mainmenu.h"
 #include "menu/save_coding.h"
 #include "preview/htmlwin.h"
+#include "preview/preview_command.h"
 #include "shell/forms.h"
 #include "workspace/tintarawin.h"
 
@@ -32,6 +34,8 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
         main->setWindowState(main->windowState() | Qt::WindowMinimized);
     });
     onEntry(menu, QStringLiteral("mnu_exit"), [&forms] { forms.exitProgram(); });
+    onEntry(menu, QStringLiteral("mnu_preview"), [&forms] { runPreviewCommand(forms); });
+    onEntry(menu, QStringLiteral("mnu_aolchat"), [&forms] { mnu_aolchat_Click(forms); });
 }
 
 } // namespace tintara

@@ -1,8 +1,12 @@
 #include "shell/forms.h"
 
+#include "chat/platform_window_system.h"
+#include "chat/seconds_clock.h"
 #include "menu/mainmenu.h"
 #include "menu/menu_commands.h"
 #include "preview/htmlwin.h"
+#include "preview/preview_command.h"
+#include "preview/previewwin.h"
 #include "shell/clipboard.h"
 #include "shell/file_dialog.h"
 #include "workspace/tintarawin.h"
@@ -14,11 +18,17 @@ namespace tintara
 
 Forms::Forms()
     : fileDialog_(std::make_unique<SystemFileDialog>()),
-      clipboard_(std::make_unique<SystemClipboard>()), quit_([] { QCoreApplication::exit(0); })
+      clipboard_(std::make_unique<SystemClipboard>()),
+      chatWindows_(makePlatformWindowSystem([] { QCoreApplication::processEvents(); })),
+      clock_(&systemSecondsClock()), quit_([] { QCoreApplication::exit(0); })
 {
 }
 
-Forms::~Forms() = default;
+Forms::~Forms()
+{
+    // The preview refers back to these forms, so it must not outlive them.
+    delete previewwin_.data();
+}
 
 TintaraWin *Forms::tintarawin()
 {
@@ -32,6 +42,8 @@ HtmlWin *Forms::htmlwin()
 {
     if (!htmlwin_) {
         htmlwin_ = std::make_unique<HtmlWin>(*this);
+        QObject::connect(htmlwin_.get(), &HtmlWin::previewRequested, htmlwin_.get(),
+                         [this] { runPreviewCommand(*this); });
     }
     return htmlwin_.get();
 }
@@ -43,6 +55,14 @@ MainMenu *Forms::mainmenu()
         connectMenuCommands(*this, *mainmenu_);
     }
     return mainmenu_.get();
+}
+
+PreviewWin *Forms::previewwin()
+{
+    if (!previewwin_) {
+        previewwin_ = new PreviewWin(*this);
+    }
+    return previewwin_.data();
 }
 
 FileDialog &Forms::fileDialog()
@@ -63,6 +83,26 @@ Clipboard &Forms::clipboard()
 void Forms::setClipboard(std::unique_ptr<Clipboard> clipboard)
 {
     clipboard_ = std::move(clipboard);
+}
+
+WindowSystem &Forms::chatWindows()
+{
+    return *chatWindows_;
+}
+
+void Forms::setChatWindows(std::unique_ptr<WindowSystem> windows)
+{
+    chatWindows_ = std::move(windows);
+}
+
+SecondsClock &Forms::clock()
+{
+    return *clock_;
+}
+
+void Forms::setClock(SecondsClock &clock)
+{
+    clock_ = &clock;
 }
 
 bool Forms::previewOpen() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include <functional>
 #include <memory>
 
@@ -7,9 +9,12 @@ namespace tintara
 {
 
 class Clipboard;
+class SecondsClock;
+class WindowSystem;
 class FileDialog;
 class HtmlWin;
 class MainMenu;
+class PreviewWin;
 class TintaraWin;
 
 // The program's windows, each created (hidden) the first time any code asks
@@ -26,11 +31,20 @@ public:
     TintaraWin *tintarawin();
     HtmlWin *htmlwin();
     MainMenu *mainmenu();
+    // The preview window is loaded on demand and unloaded when it closes.
+    PreviewWin *previewwin();
 
     FileDialog &fileDialog();
     void setFileDialog(std::unique_ptr<FileDialog> dialog);
     Clipboard &clipboard();
     void setClipboard(std::unique_ptr<Clipboard> clipboard);
+
+    // The chat client's windows, and the time-of-day clock the chat command
+    // pauses on; tests put in a simulated client and a clock of their own.
+    WindowSystem &chatWindows();
+    void setChatWindows(std::unique_ptr<WindowSystem> windows);
+    SecondsClock &clock();
+    void setClock(SecondsClock &clock);
 
     // The preview window sets the flag while it is loaded and registers how
     // to unload it; minimising the main window closes it that way.
@@ -48,6 +62,8 @@ public:
 private:
     std::unique_ptr<FileDialog> fileDialog_;
     std::unique_ptr<Clipboard> clipboard_;
+    std::unique_ptr<WindowSystem> chatWindows_;
+    SecondsClock *clock_;
     std::function<void()> quit_;
     bool previewOpen_ = false;
     std::function<void()> unloadPreview_;
@@ -55,6 +71,7 @@ private:
     std::unique_ptr<MainMenu> mainmenu_;
     std::unique_ptr<HtmlWin> htmlwin_;
     std::unique_ptr<TintaraWin> tintarawin_;
+    QPointer<PreviewWin> previewwin_;
 };
 
 } // namespace tintara

@@ -1,0 +1,16 @@
+#include "menu/chat_command.h"
+
+#include "chat/chat_room.h"
+#include "preview/htmlwin.h"
+#include "shell/forms.h"
+
+namespace tintara
+{
+
+void mnu_aolchat_Click(Forms &forms)
+{
+    const std::string coded = forms.htmlwin()->codedText().toStdString();
+    sendCodingToChat(coded, forms.chatWindows(), forms.clock());
+}
+
+} // namespace tintara

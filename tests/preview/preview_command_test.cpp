@@ -1,0 +1,101 @@
+#include "menu/mainmenu.h"
+#include "preview/htmlwin.h"
+#include "preview/previewwin.h"
+#include "shell/controls.h"
+#include "shell/fake_seams.h"
+#include "workspace/tintarawin.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace tintara;
+
+class PreviewCommandTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormsWithFakes> fakes;
+
+    Forms &forms() { return fakes->forms; }
+
+    void clickPreviewLabel()
+    {
+        QTest::mouseClick(control(forms().htmlwin(), "btnclose"), Qt::LeftButton);
+    }
+
+    static void finishDeletes()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init()
+    {
+        fakes = std::make_unique<FormsWithFakes>();
+        forms().tintarawin()->show();
+        forms().htmlwin()->show();
+    }
+
+    void cleanup() { fakes.reset(); }
+
+    void previewBeforeAnyFadeShowsThePlaceholderAsPlainText()
+    {
+        clickPreviewLabel();
+        QVERIFY(forms().previewOpen());
+        PreviewWin *preview = forms().previewwin();
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->txtpreview()->toPlainText(), ".::html displayer::.");
+        QCOMPARE(preview->txtpreview()->currentCharFormat().foreground().color(),
+                 QColor(Qt::black));
+    }
+
+    void theMenuEntryAndTheLabelRenderTheCurrentCodedTextIntoOneWindow()
+    {
+        TintaraWin *main = forms().tintarawin();
+        main->txtfade1()->setText(QStringLiteral("first"));
+        QTest::keyClick(main->txtfade1(), Qt::Key_Return);
+        forms().mainmenu()->action(QStringLiteral("mnu_preview"))->trigger();
+        PreviewWin *preview = forms().previewwin();
+        QCOMPARE(preview->txtpreview()->toPlainText(), "first");
+
+        main->txtfade1()->setText(QStringLiteral("second"));
+        QTest::keyClick(main->txtfade1(), Qt::Key_Return);
+        clickPreviewLabel();
+        QCOMPARE(forms().previewwin(), preview);
+        QCOMPARE(preview->txtpreview()->toPlainText(), "second");
+    }
+
+    void closingThePreviewClearsTheFlagAndAMinimiseLeavesItClosed()
+    {
+        clickPreviewLabel();
+        QPointer<PreviewWin> preview = forms().previewwin();
+        QTest::mouseClick(control(preview, "btnclose"), Qt::LeftButton);
+        finishDeletes();
+        QVERIFY(!forms().previewOpen());
+        QVERIFY(preview.isNull());
+
+        TintaraWin *main = forms().tintarawin();
+        main->setWindowState(Qt::WindowMinimized);
+        QVERIFY(!forms().previewOpen());
+        main->setWindowState(Qt::WindowNoState);
+    }
+
+    void minimisingTheMainWindowClosesTheOpenPreview()
+    {
+        clickPreviewLabel();
+        QPointer<PreviewWin> preview = forms().previewwin();
+        forms().mainmenu()->action(QStringLiteral("mnu_mini"))->trigger();
+        finishDeletes();
+        QVERIFY(!forms().previewOpen());
+        QVERIFY(preview.isNull());
+
+        forms().tintarawin()->setWindowState(Qt::WindowNoState);
+        QVERIFY(!forms().previewOpen()); // restoring does not reopen it
+    }
+};
+
+QTEST_MAIN(PreviewCommandTest)
+#include "preview_command_test.moc"
