@@ -11,7 +11,8 @@
 
 using namespace tintara;
 
-namespace {
+namespace
+{
 
 constexpr double kTarget = 10.0;
 

@@ -2,9 +2,21 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
-namespace tintara::cli {
+namespace tintara::cli
+{
+
+Output::Output(int fd) : m_fd(fd)
+{
+    m_buffer.reserve(kFlushSize);
+#ifdef F_SETPIPE_SZ
+    // A pipe as large as one flush lets each block go across in one step
+    // instead of many small hand-overs to the reader; refusal is harmless.
+    fcntl(fd, F_SETPIPE_SZ, static_cast<int>(kFlushSize));
+#endif
+}
 
 Output::~Output()
 {
@@ -73,7 +85,8 @@ void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
             if (nl == nullptr) {
                 break;
             }
-            const auto end = static_cast<std::size_t>(static_cast<const char *>(nl) - pending.data());
+            const auto end =
+                static_cast<std::size_t>(static_cast<const char *>(nl) - pending.data());
             std::size_t lineEnd = end;
             if (lineEnd > lineStart && pending[lineEnd - 1] == '\r') {
                 --lineEnd;

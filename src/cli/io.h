@@ -5,17 +5,20 @@
 #include <string>
 #include <string_view>
 
-namespace tintara::cli {
+namespace tintara::cli
+{
 
-class IoError : public std::runtime_error {
+class IoError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
 
 // Buffered output straight to a file descriptor, written in large blocks.
-class Output {
+class Output
+{
 public:
-    explicit Output(int fd) : m_fd(fd) { m_buffer.reserve(kFlushSize); }
+    explicit Output(int fd);
     ~Output();
 
     std::string &buffer() { return m_buffer; }

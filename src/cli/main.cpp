@@ -9,9 +9,11 @@
 #include <iostream>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
-constexpr const char *kUsage = R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline] [--ansi] [--] [TEXT]
+constexpr const char *kUsage =
+    R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline] [--ansi] [--] [TEXT]
        tintara-fade --runs [--ansi] [--] [CODED]
        tintara-fade --set FILE [--bold] [--italic] [--strike] [--underline] [--ansi] [--] [TEXT]
        tintara-fade --save-set FILE --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline]
@@ -59,17 +61,36 @@ int fail(const std::string &message)
     return 2;
 }
 
-void appendLine(std::string &out, std::string_view text, const tintara::cli::Options &options)
+// Fades line after line with the same colours and styles, straight into the
+// output buffer.
+class LineFader
 {
-    if (auto coded = tintara::fadeLine(text, options.colours, options.styles)) {
-        if (options.ansi) {
-            tintara::cli::appendAnsi(out, tintara::renderCodedText(*coded));
-        } else {
-            out += *coded;
-        }
+public:
+    explicit LineFader(const tintara::cli::Options &options)
+        : options_(options), opening_(tintara::openingTags(options.styles)),
+          closing_(tintara::closingTags(options.styles))
+    {
     }
-    out += '\n';
-}
+
+    void append(std::string &out, std::string_view text) const
+    {
+        if (!tintara::isBlankLine(text)) {
+            if (options_.ansi) {
+                std::string coded;
+                tintara::appendFade(coded, options_.colours, text, opening_, closing_);
+                tintara::cli::appendAnsi(out, tintara::renderCodedText(coded));
+            } else {
+                tintara::appendFade(out, options_.colours, text, opening_, closing_);
+            }
+        }
+        out += '\n';
+    }
+
+private:
+    const tintara::cli::Options &options_;
+    std::string opening_;
+    std::string closing_;
+};
 
 // The coded text argument, or all of standard input less one final line end.
 std::string codedInput(const tintara::cli::Options &options)
@@ -115,7 +136,8 @@ int main(int argc, char **argv)
     try {
         options = parseOptions(argc, argv);
     } catch (const UsageError &error) {
-        return fail(std::string(error.what()) + "\nTry 'tintara-fade --help' for more information.");
+        return fail(std::string(error.what()) +
+                    "\nTry 'tintara-fade --help' for more information.");
     }
     if (options.help) {
         std::cout << kUsage;
@@ -142,16 +164,17 @@ int main(int argc, char **argv)
     }
 
     Output out(STDOUT_FILENO);
+    const LineFader fader(options);
     std::size_t lineNumber = 0;
     try {
         if (options.text) {
-            appendLine(out.buffer(), *options.text, options);
+            fader.append(out.buffer(), *options.text);
         } else {
             forEachLine(
                 STDIN_FILENO,
                 [&](std::string_view line) {
                     ++lineNumber;
-                    appendLine(out.buffer(), line, options);
+                    fader.append(out.buffer(), line);
                     out.flushIfFull();
                 },
                 [&] { out.flush(); });

@@ -2,9 +2,11 @@
 
 #include <cctype>
 
-namespace tintara::cli {
+namespace tintara::cli
+{
 
-namespace {
+namespace
+{
 
 int hexValue(char c)
 {
@@ -25,7 +27,8 @@ ColorValue parseHtmlColour(std::string item)
         item.erase(0, 1);
     }
     if (item.size() != 6) {
-        throw UsageError("'" + shown + "' is not a colour: use six hexadecimal digits, like ff8000");
+        throw UsageError("'" + shown +
+                         "' is not a colour: use six hexadecimal digits, like ff8000");
     }
     int components[3];
     for (int c = 0; c < 3; ++c) {

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
-namespace tintara::cli {
+namespace tintara::cli
+{
 
 // A mistake on the command line; the message says what is wrong.
-class UsageError : public std::runtime_error {
+class UsageError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
@@ -20,10 +22,10 @@ struct Options {
     bool version = false;
     std::vector<ColorValue> colours;
     FadeStyles styles;
-    std::optional<std::string> text; // absent: fade standard input line by line
+    std::optional<std::string> text;        // absent: fade standard input line by line
     std::optional<std::string> setFile;     // take colours and styles from this fade set
     std::optional<std::string> saveSetFile; // write a fade set here instead of fading
-    bool runs = false; // render the coded text given instead of fading
+    bool runs = false;                      // render the coded text given instead of fading
     bool ansi = false; // show the result as a colour terminal would, not as code
 };
 

@@ -4,9 +4,11 @@
 #include <cctype>
 #include <cmath>
 
-namespace tintara {
+namespace tintara
+{
 
-namespace {
+namespace
+{
 
 constexpr char kUpperDigits[] = "0123456789ABCDEF";
 

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-namespace tintara {
+namespace tintara
+{
 
 // A colour is red + 256 * green + 65536 * blue, each component 0..255, red in
 // the lowest byte (0x00BBGGRR). Palette slots always hold values in 0..0xFFFFFF.

@@ -5,9 +5,11 @@
 #include <array>
 #include <cstring>
 
-namespace tintara {
+namespace tintara
+{
 
-namespace {
+namespace
+{
 
 constexpr std::string_view kElementOpen = "<Font Color=#";
 constexpr std::string_view kElementClose = "</Font>";
@@ -70,8 +72,7 @@ std::size_t fadeYieldCount(std::size_t length, int colourCount)
 }
 
 void appendFade(std::string &out, std::span<const ColorValue> colours, std::string_view text,
-                std::string_view openingTags, std::string_view closingTags,
-                const YieldFn &yield)
+                std::string_view openingTags, std::string_view closingTags, const YieldFn &yield)
 {
     checkColourCount(colours.size());
     const auto colourCount = static_cast<int>(colours.size());

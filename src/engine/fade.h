@@ -10,7 +10,8 @@
 #include <string_view>
 #include <vector>
 
-namespace tintara {
+namespace tintara
+{
 
 // Lets the event loop run during long work; an empty function does nothing.
 using YieldFn = std::function<void()>;
@@ -22,7 +23,8 @@ inline constexpr std::size_t kMaxFadeLength = 32767;
 // "<Font Color=#" + six digits + ">" + "</Font>" around each character.
 inline constexpr std::size_t kElementOverhead = 27;
 
-class FadeError : public std::runtime_error {
+class FadeError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };

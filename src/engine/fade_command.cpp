@@ -4,7 +4,8 @@
 #include <array>
 #include <vector>
 
-namespace tintara {
+namespace tintara
+{
 
 std::string openingTags(const FadeStyles &styles)
 {
@@ -58,10 +59,15 @@ std::string stripSpaces(std::string_view text, const YieldFn &yield)
     return stripped;
 }
 
+bool isBlankLine(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
+
 std::optional<std::string> fadeLine(std::string_view text, std::span<const ColorValue> colours,
                                     const FadeStyles &styles, const YieldFn &yield)
 {
-    if (std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; })) {
+    if (isBlankLine(text)) {
         if (yield) {
             for (std::size_t n = text.size(); n > 0; --n) {
                 yield();

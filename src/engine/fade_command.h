@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace tintara {
+namespace tintara
+{
 
 // The style toggles; bold is wrapped innermost and underline outermost.
 struct FadeStyles {
@@ -26,6 +27,9 @@ std::string closingTags(const FadeStyles &styles);
 // The text with every space (code 32) removed; yields once per removed space.
 std::string stripSpaces(std::string_view text, const YieldFn &yield = {});
 
+// Whether a line is empty or spaces only, with nothing to fade.
+bool isBlankLine(std::string_view text);
+
 // The whole coded text of one line, or nothing when the line is blank (empty
 // or spaces only) and there is nothing to fade. Throws FadeError like appendFade.
 std::optional<std::string> fadeLine(std::string_view text, std::span<const ColorValue> colours,
@@ -33,7 +37,8 @@ std::optional<std::string> fadeLine(std::string_view text, std::span<const Color
 
 // What the fade command reads and writes. The command reads each value at the
 // moment it needs it, so a change made while it yields is seen by later reads.
-class FadeCommandHost {
+class FadeCommandHost
+{
 public:
     virtual ~FadeCommandHost() = default;
     virtual std::string text() = 0;

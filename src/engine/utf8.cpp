@@ -1,8 +1,10 @@
 #include "engine/utf8.h"
 
-namespace tintara {
+namespace tintara
+{
 
-namespace {
+namespace
+{
 
 bool isContinuation(unsigned char byte)
 {

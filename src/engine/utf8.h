@@ -4,7 +4,8 @@
 #include <optional>
 #include <string_view>
 
-namespace tintara {
+namespace tintara
+{
 
 // A character is one Unicode code point, so text lengths and positions in the
 // engine count code points of UTF-8 text.

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 void expectUsageError(const std::vector<std::string> &args, const std::string &mention,
                       const std::string &input = {})
@@ -89,8 +90,9 @@ TEST(FadeCli, ArgumentErrorsPrintNothingOnStandardOutput)
     expectUsageError({"--colors", "ff0000,,00ff00", "x"}, "not a colour");
     expectUsageError({"--colors", "ff0000,0000ff", "--blink", "x"}, "--blink");
     expectUsageError({"--colors", "ff0000,0000ff", "one", "two"}, "one argument");
-    expectUsageError({"--colors", "000000,ffffff,000000,ffffff,000000,ffffff,000000,ffffff,"
-                                  "000000,ffffff,000000",
+    expectUsageError({"--colors",
+                      "000000,ffffff,000000,ffffff,000000,ffffff,000000,ffffff,"
+                      "000000,ffffff,000000",
                       "x"},
                      "2 to 10");
 }

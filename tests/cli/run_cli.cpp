@@ -9,7 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 void makePipe(int fds[2])
 {
@@ -81,7 +82,8 @@ CliResult runCli(const std::vector<std::string> &args, const std::string &input)
             if (fds[k].fd >= 0 && (fds[k].revents & (POLLIN | POLLHUP))) {
                 const ssize_t got = read(fds[k].fd, buffer, sizeof buffer);
                 if (got > 0) {
-                    (k == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(got));
+                    (k == 0 ? result.out : result.err)
+                        .append(buffer, static_cast<std::size_t>(got));
                 } else {
                     close(fds[k].fd);
                     (k == 0 ? out[0] : err[0]) = -1;

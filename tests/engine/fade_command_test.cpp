@@ -7,14 +7,16 @@
 
 using namespace tintara;
 
-namespace {
+namespace
+{
 
 constexpr ColorValue kRed = 255;
 constexpr ColorValue kBlue = 0xFF0000;
 
 // Stands in for the workspace controls; onYield lets a test act while the
 // command yields, as a user could.
-class FakeWorkspace : public FadeCommandHost {
+class FakeWorkspace : public FadeCommandHost
+{
 public:
     std::string textBox = "text to fade";
     int count = 2;
@@ -30,7 +32,10 @@ public:
     std::string text() override { return textBox; }
     void clearText() override { textBox.clear(); }
     int colourCount() override { return count; }
-    ColorValue slotColour(int slot) override { return slots.at(static_cast<std::size_t>(slot - 1)); }
+    ColorValue slotColour(int slot) override
+    {
+        return slots.at(static_cast<std::size_t>(slot - 1));
+    }
     bool styleChecked(Style style) override
     {
         switch (style) {

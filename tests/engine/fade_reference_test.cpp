@@ -10,7 +10,8 @@
 
 using namespace tintara;
 
-namespace {
+namespace
+{
 
 int roundEven(double x)
 {
@@ -52,7 +53,8 @@ std::vector<std::string> referenceSegments(const std::string &text, int n)
     long taken = 0;
     for (long c : counts) {
         const long real = std::min(c, length - taken); // an empty text deals a phantom
-        segments.push_back(text.substr(static_cast<std::size_t>(taken), static_cast<std::size_t>(real)));
+        segments.push_back(
+            text.substr(static_cast<std::size_t>(taken), static_cast<std::size_t>(real)));
         taken += real;
     }
     return segments;

@@ -7,7 +7,8 @@
 
 using namespace tintara;
 
-namespace {
+namespace
+{
 
 constexpr ColorValue rgb(int r, int g, int b)
 {
@@ -140,8 +141,8 @@ TEST(FadeEdgeCases, ShortTexts)
 
 TEST(FadeEdgeCases, EveryColourLandsOnTheEndOfItsSegment)
 {
-    const std::vector<ColorValue> eight{rgb(9, 8, 7),  rgb(200, 1, 2), rgb(3, 200, 4),
-                                        rgb(5, 6, 200), rgb(0, 0, 0),   rgb(255, 255, 255),
+    const std::vector<ColorValue> eight{rgb(9, 8, 7),    rgb(200, 1, 2), rgb(3, 200, 4),
+                                        rgb(5, 6, 200),  rgb(0, 0, 0),   rgb(255, 255, 255),
                                         rgb(17, 34, 51), rgb(0, 0, 255)};
     const auto codes = codesOf(fadeColors(eight, "abcdefg"));
     ASSERT_EQ(codes.size(), 7u);
