@@ -1,14 +1,21 @@
 #include "menu/menu_commands.h"
 
 #include "menu/chat_command.h"
+#include "menu/fade_set_commands.h"
+#include "menu/fade_set_engine.h"
 #include "menu/mainmenu.h"
+#include "menu/random_colours_command.h"
 #include "menu/save_coding.h"
 #include "preview/htmlwin.h"
 #include "preview/preview_command.h"
+#include "shell/aboutwin.h"
 #include "shell/forms.h"
+#include "workspace/restore_defaults.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>
+
+#include <memory>
 
 namespace tintara
 {
@@ -34,6 +41,21 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
         main->setWindowState(main->windowState() | Qt::WindowMinimized);
     });
     onEntry(menu, QStringLiteral("mnu_exit"), [&forms] { forms.exitProgram(); });
+    onEntry(menu, QStringLiteral("mnu_about"), [&forms] { showAboutWindow(forms); });
+    for (int slot = 1; slot <= kMaxColors; ++slot) {
+        onEntry(menu, QStringLiteral("mnu_cnum%1").arg(slot),
+                [&forms, slot] { forms.tintarawin()->selectSlot(slot); });
+    }
+    onEntry(menu, QStringLiteral("mnu_defaults"),
+            [&forms] { restoreDefaults(*forms.tintarawin()); });
+    // The menu form lives for the whole run, and so does this one generator.
+    onEntry(menu, QStringLiteral("mnu_rand"),
+            [&forms, random = std::make_shared<FixedStartRandom>()] {
+                mnu_rand_Click(*forms.tintarawin(), *random);
+            });
+    const auto fadeSets = std::make_shared<FadeSetCommands>(forms);
+    onEntry(menu, QStringLiteral("mnu_saveset"), [fadeSets] { fadeSets->mnu_saveset_Click(); });
+    onEntry(menu, QStringLiteral("mnu_openpre"), [fadeSets] { fadeSets->mnu_openpre_Click(); });
     onEntry(menu, QStringLiteral("mnu_preview"), [&forms] { runPreviewCommand(forms); });
     onEntry(menu, QStringLiteral("mnu_aolchat"), [&forms] { mnu_aolchat_Click(forms); });
 }

@@ -1,0 +1,70 @@
+#include "menu/workspace_fade_set.h"
+
+#include "menu/mainmenu.h"
+#include "shell/forms.h"
+#include "workspace/tintarawin.h"
+
+#include <QAction>
+
+#include <array>
+
+// Reaches FadeSet::slots past Qt's keyword macro; this file declares no Qt slots.
+#undef slots
+
+namespace tintara
+{
+
+namespace
+{
+
+struct StyleFlag {
+    Style style;
+    bool FadeStyles::*flag;
+};
+
+constexpr std::array<StyleFlag, 4> kStyleFlags{{
+    {Style::Bold, &FadeStyles::bold},
+    {Style::Italic, &FadeStyles::italic},
+    {Style::Strike, &FadeStyles::strike},
+    {Style::Underline, &FadeStyles::underline},
+}};
+
+} // namespace
+
+FadeSet workspaceFadeSet(Forms &forms)
+{
+    const TintaraWin *win = forms.tintarawin();
+    const MainMenu *menu = forms.mainmenu();
+    FadeSet set;
+    set.colourCount = win->colourCount();
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        set.slots[slot - 1] = win->slotColour(slot);
+    }
+    for (const auto &[style, flag] : kStyleFlags) {
+        set.styles.*flag = menu->styleAction(style)->isChecked();
+    }
+    return set;
+}
+
+void applyFadeSetReading(Forms &forms, const FadeSetReading &reading)
+{
+    if (!reading.colourCount) {
+        return;
+    }
+    TintaraWin *win = forms.tintarawin();
+    win->setColourCount(*reading.colourCount);
+    if (!reading.fadeSet) {
+        return;
+    }
+    const FadeSet &set = *reading.fadeSet;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        win->setSlotColour(slot, set.slots[slot - 1]);
+    }
+    const MainMenu *menu = forms.mainmenu();
+    for (const auto &[style, flag] : kStyleFlags) {
+        menu->styleAction(style)->setChecked(set.styles.*flag);
+    }
+    win->selectSlot(1);
+}
+
+} // namespace tintara
