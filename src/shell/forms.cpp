@@ -7,6 +7,7 @@
 #include "preview/htmlwin.h"
 #include "preview/preview_command.h"
 #include "preview/previewwin.h"
+#include "shell/aboutwin.h"
 #include "shell/clipboard.h"
 #include "shell/file_dialog.h"
 #include "workspace/tintarawin.h"
@@ -28,6 +29,7 @@ Forms::~Forms()
 {
     // The preview refers back to these forms, so it must not outlive them.
     delete previewwin_.data();
+    delete aboutwin_.data();
 }
 
 TintaraWin *Forms::tintarawin()
@@ -63,6 +65,16 @@ PreviewWin *Forms::previewwin()
         previewwin_ = new PreviewWin(*this);
     }
     return previewwin_.data();
+}
+
+AboutWin *Forms::aboutwin()
+{
+    // A closed about window lingers until its deferred deletion; it no
+    // longer counts as open.
+    if (aboutwin_.isNull() || aboutwin_->isUnloaded()) {
+        aboutwin_ = new AboutWin(*this);
+    }
+    return aboutwin_.data();
 }
 
 FileDialog &Forms::fileDialog()

@@ -8,6 +8,7 @@
 namespace tintara
 {
 
+class AboutWin;
 class Clipboard;
 class SecondsClock;
 class WindowSystem;
@@ -31,6 +32,8 @@ public:
     TintaraWin *tintarawin();
     HtmlWin *htmlwin();
     MainMenu *mainmenu();
+    // The about window is deleted when it closes; asking again loads a new one.
+    AboutWin *aboutwin();
     // The preview window is loaded on demand and unloaded when it closes.
     PreviewWin *previewwin();
 
@@ -67,6 +70,7 @@ private:
     std::function<void()> quit_;
     bool previewOpen_ = false;
     std::function<void()> unloadPreview_;
+    QPointer<AboutWin> aboutwin_;
     // Declared so that the windows go first and the menu form last.
     std::unique_ptr<MainMenu> mainmenu_;
     std::unique_ptr<HtmlWin> htmlwin_;

@@ -28,7 +28,11 @@ FramelessForm::FramelessForm(const QString &objectName, const QString &caption, 
 void FramelessForm::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintFormArtwork(painter, size(), plates_);
+    if (plainBody_) {
+        painter.fillRect(rect(), QColor(kFormBack));
+    } else {
+        paintFormArtwork(painter, size(), plates_);
+    }
 }
 
 QLabel *FramelessForm::addLabel(const QString &name, const QString &text, QRect twips, QRgb colour)
@@ -51,6 +55,33 @@ void FramelessForm::place(QWidget *control, const QString &name, QRect twips)
 {
     control->setObjectName(name);
     control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void FramelessForm::usePlainBody()
+{
+    plainBody_ = true;
+    update();
+}
+
+void FramelessForm::addFrameLines()
+{
+    const int across = width() * kTwipsPerPixel;
+    const int down = height() * kTwipsPerPixel;
+    const int line = kTwipsPerPixel;
+    const QList<std::pair<QString, QRect>> lines = {
+        {QStringLiteral("Line1"), QRect(0, 0, across, line)},
+        {QStringLiteral("Line2"), QRect(0, 0, line, down)},
+        {QStringLiteral("Line3"), QRect(across - line, 0, line, down)},
+        {QStringLiteral("Line4"), QRect(0, down - line, across, line)},
+    };
+    for (const auto &[name, twips] : lines) {
+        auto *edge = new QWidget(this);
+        edge->setAutoFillBackground(true);
+        QPalette colours = edge->palette();
+        colours.setColor(QPalette::Window, QColor(kText));
+        edge->setPalette(colours);
+        place(edge, name, twips);
+    }
 }
 
 } // namespace tintara

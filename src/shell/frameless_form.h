@@ -25,8 +25,16 @@ protected:
     LabelButton *addLabelButton(const QString &name, const QString &caption, QRect twips);
     void place(QWidget *control, const QString &name, QRect twips);
 
+    // For windows too small for the title band: the body in the plain
+    // background colour.
+    void usePlainBody();
+    // A one-pixel frame, Line1 to Line4, along the top, left, right and
+    // bottom edges of the client area.
+    void addFrameLines();
+
 private:
     QList<QRect> plates_;
+    bool plainBody_ = false;
 };
 
 } // namespace tintara
