@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,6 +26,20 @@ public:
     }
 
     std::map<std::string, double> perIteration;
+
+    // Prints "label: 1.23x (target <= 1.5x: met)" for the time of `measured`
+    // over the time of `reference`.
+    void printRatio(const std::string &measured, const std::string &reference, const char *label,
+                    double target)
+    {
+        const double top = perIteration[measured];
+        const double bottom = perIteration[reference];
+        if (top > 0 && bottom > 0) {
+            const double ratio = top / bottom;
+            std::printf("%s: %.2fx (target <= %.1fx: %s)\n", label, ratio, target,
+                        ratio <= target ? "met" : "MISSED");
+        }
+    }
 };
 
 } // namespace tintara

@@ -59,14 +59,9 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double fade = reporter.perIteration["BM_Fade3000CharactersTenColours"];
-    const double copy = reporter.perIteration["BM_MemcpyOfTheResult"];
-    if (fade > 0 && copy > 0) {
-        const double ratio = fade / copy;
-        std::printf("fade of 3000 characters, 10 colours / memcpy of its 84,000 bytes: %.2fx "
-                    "(target <= %.0fx: %s)\n",
-                    ratio, kTarget, ratio <= kTarget ? "met" : "MISSED");
-    }
+    reporter.printRatio("BM_Fade3000CharactersTenColours", "BM_MemcpyOfTheResult",
+                        "fade of 3000 characters, 10 colours / memcpy of its 84,000 bytes",
+                        kTarget);
     benchmark::Shutdown();
     return 0;
 }

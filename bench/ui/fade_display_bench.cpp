@@ -4,9 +4,9 @@
 // cost at most 1.5 times the bare display.
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
+#include "ratio_reporter.h"
 #include "shell/forms.h"
 #include "workspace/tintarawin.h"
-#include "ratio_reporter.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -81,7 +81,6 @@ void BM_SetPlainTextOfTheSameResult(benchmark::State &state)
     }
 }
 
-
 } // namespace
 
 BENCHMARK(BM_FadeFromClickUntilShown)->Unit(benchmark::kMillisecond)->MinTime(2.0);
@@ -103,14 +102,8 @@ int main(int argc, char **argv)
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double fade = reporter.perIteration["BM_FadeFromClickUntilShown"];
-    const double display = reporter.perIteration["BM_SetPlainTextOfTheSameResult"];
-    if (fade > 0 && display > 0) {
-        const double ratio = fade / display;
-        std::printf("fade from click until shown / setPlainText of the result: %.2fx "
-                    "(target <= %.1fx: %s)\n",
-                    ratio, kTarget, ratio <= kTarget ? "met" : "MISSED");
-    }
+    reporter.printRatio("BM_FadeFromClickUntilShown", "BM_SetPlainTextOfTheSameResult",
+                        "fade from click until shown / setPlainText of the result", kTarget);
     benchmark::Shutdown();
     return 0;
 }

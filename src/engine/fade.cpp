@@ -2,6 +2,7 @@
 
 #include "engine/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -11,7 +12,9 @@ namespace tintara
 namespace
 {
 
-constexpr std::string_view kElementOpen = "<Font Color=#";
+constexpr std::string_view kElementTemplate = "<Font Color=#RRGGBB>c</Font>";
+constexpr std::size_t kDigitsAt = 13;
+constexpr std::size_t kCharacterAt = 20;
 constexpr std::string_view kElementClose = "</Font>";
 
 // Round to the nearest integer, ties to even, without a libm call: adding
@@ -123,27 +126,43 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
         const Step red = divide(a.red, b.red);
         const Step green = divide(a.green, b.green);
         const Step blue = divide(a.blue, b.blue);
-        for (std::size_t i = 1; i <= segLength; ++i) {
-            const auto di = static_cast<double>(i);
-            const auto &r = kUpperHexPairs[roundHalfEven(red.start + di * red.perChar)];
-            const auto &g = kUpperHexPairs[roundHalfEven(green.start + di * green.perChar)];
-            const auto &bl = kUpperHexPairs[roundHalfEven(blue.start + di * blue.perChar)];
-            std::memcpy(w, kElementOpen.data(), kElementOpen.size());
-            w += kElementOpen.size();
-            w[0] = r[0];
-            w[1] = r[1];
-            w[2] = g[0];
-            w[3] = g[1];
-            w[4] = bl[0];
-            w[5] = bl[1];
-            w[6] = '>';
-            w += 7;
-            const std::size_t n = utf8SequenceLength(static_cast<unsigned char>(*src));
-            std::memcpy(w, src, n);
-            w += n;
-            src += n;
-            std::memcpy(w, kElementClose.data(), kElementClose.size());
-            w += kElementClose.size();
+        // Components are worked out a block at a time in plain loops the
+        // compiler turns into vector code; the elements are written after.
+        constexpr std::size_t kBlock = 64;
+        std::array<int, kBlock> reds, greens, blues;
+        for (std::size_t first = 1; first <= segLength; first += kBlock) {
+            const std::size_t count = std::min(kBlock, segLength - first + 1);
+            // first + j is an exact integer in a double, so this is i * step.
+            const auto base = static_cast<double>(first);
+            const auto blockSize = static_cast<int>(count);
+            const auto fill = [base, blockSize](std::array<int, kBlock> &values, const Step &step) {
+                for (int j = 0; j < blockSize; ++j) {
+                    values[j] = roundHalfEven(step.start + (base + j) * step.perChar);
+                }
+            };
+            fill(reds, red);
+            fill(greens, green);
+            fill(blues, blue);
+            for (std::size_t j = 0; j < count; ++j) {
+                // Copy a whole element, then put in the digits and the character.
+                std::memcpy(w, kElementTemplate.data(), kElementTemplate.size());
+                std::memcpy(w + kDigitsAt, kUpperHexPairs[reds[j]].data(), 2);
+                std::memcpy(w + kDigitsAt + 2, kUpperHexPairs[greens[j]].data(), 2);
+                std::memcpy(w + kDigitsAt + 4, kUpperHexPairs[blues[j]].data(), 2);
+                const auto lead = static_cast<unsigned char>(*src);
+                if (lead < 0x80) {
+                    w[kCharacterAt] = *src++;
+                    w += kElementTemplate.size();
+                } else {
+                    const std::size_t n = utf8SequenceLength(lead);
+                    w += kCharacterAt;
+                    std::memcpy(w, src, n);
+                    w += n;
+                    src += n;
+                    std::memcpy(w, kElementClose.data(), kElementClose.size());
+                    w += kElementClose.size();
+                }
+            }
         }
     }
     copyTags(closingTags);

@@ -1,5 +1,8 @@
 #include "engine/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace tintara
 {
 
@@ -19,6 +22,19 @@ std::optional<std::size_t> utf8Length(std::string_view text)
     const auto *end = p + text.size();
     std::size_t count = 0;
     while (p < end) {
+        // Plain ASCII, the usual case, goes eight bytes at a time.
+        while (end - p >= 8) {
+            std::uint64_t block;
+            std::memcpy(&block, p, 8);
+            if ((block & 0x8080808080808080ULL) != 0) {
+                break;
+            }
+            p += 8;
+            count += 8;
+        }
+        if (p == end) {
+            break;
+        }
         const unsigned char lead = *p;
         if (lead < 0x80) {
             ++p;
