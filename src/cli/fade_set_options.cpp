@@ -15,7 +15,7 @@ void useFadeSet(Options &options, const std::string &path)
         throw FileError("'" + path + "' is not a usable fade set: " + reading.error);
     }
     const FadeSet &set = *reading.fadeSet;
-    options.colours.assign(set.slots.begin(), set.slots.begin() + set.colourCount);
+    options.colours.assign(set.palette.begin(), set.palette.begin() + set.colourCount);
     options.styles.bold = options.styles.bold || set.styles.bold;
     options.styles.italic = options.styles.italic || set.styles.italic;
     options.styles.strike = options.styles.strike || set.styles.strike;
@@ -26,7 +26,7 @@ void saveFadeSet(const Options &options, const std::string &path)
 {
     FadeSet set;
     set.colourCount = static_cast<int>(options.colours.size());
-    std::ranges::copy(options.colours, set.slots.begin());
+    std::ranges::copy(options.colours, set.palette.begin());
     set.styles = options.styles;
     saveFadeSetFile(set, path);
 }

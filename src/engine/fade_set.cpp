@@ -95,7 +95,7 @@ FadeSetReading readFadeSet(std::string_view fileText)
     FadeSet set;
     set.colourCount = *count;
     for (int k = 0; k < kSlotCount; ++k) {
-        set.slots[k] = makeColor(components[0][k], components[1][k], components[2][k]);
+        set.palette[k] = makeColor(components[0][k], components[1][k], components[2][k]);
     }
     for (const auto &[key, flag] : kStyleKeys) {
         set.styles.*flag = iniValue(fileText, kStyleSection, key) == "1";
@@ -122,7 +122,7 @@ std::vector<IniEntry> fadeSetEntries(const FadeSet &set)
     for (std::size_t c = 0; c < kComponentKeys.size(); ++c) {
         const auto [section, prefix] = kComponentKeys[c];
         for (int slot = 1; slot <= kSlotCount; ++slot) {
-            const RgbTriple rgb = splitColor(set.slots[slot - 1]);
+            const RgbTriple rgb = splitColor(set.palette[slot - 1]);
             entries.push_back({std::string(section), std::string(prefix) + std::to_string(slot),
                                std::to_string(componentOf(rgb, c))});
         }

@@ -23,7 +23,7 @@ Palette whitePalette();
 // slots and the four style flags; not the text, nor the slot being edited.
 struct FadeSet {
     int colourCount = kMinColors;
-    Palette slots = whitePalette();
+    Palette palette = whitePalette();
     FadeStyles styles;
 };
 

@@ -1,8 +1,8 @@
 #include "menu/menu_commands.h"
 
+#include "engine/random_colours.h"
 #include "menu/chat_command.h"
 #include "menu/fade_set_commands.h"
-#include "menu/fade_set_engine.h"
 #include "menu/mainmenu.h"
 #include "menu/random_colours_command.h"
 #include "menu/save_coding.h"

@@ -1,6 +1,6 @@
 #include "menu/random_colours_command.h"
 
-#include "menu/fade_set_engine.h"
+#include "engine/random_colours.h"
 #include "workspace/tintarawin.h"
 
 namespace tintara

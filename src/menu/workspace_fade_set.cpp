@@ -8,9 +8,6 @@
 
 #include <array>
 
-// Reaches FadeSet::slots past Qt's keyword macro; this file declares no Qt slots.
-#undef slots
-
 namespace tintara
 {
 
@@ -38,7 +35,7 @@ FadeSet workspaceFadeSet(Forms &forms)
     FadeSet set;
     set.colourCount = win->colourCount();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        set.slots[slot - 1] = win->slotColour(slot);
+        set.palette[slot - 1] = win->slotColour(slot);
     }
     for (const auto &[style, flag] : kStyleFlags) {
         set.styles.*flag = menu->styleAction(style)->isChecked();
@@ -58,7 +55,7 @@ void applyFadeSetReading(Forms &forms, const FadeSetReading &reading)
     }
     const FadeSet &set = *reading.fadeSet;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        win->setSlotColour(slot, set.slots[slot - 1]);
+        win->setSlotColour(slot, set.palette[slot - 1]);
     }
     const MainMenu *menu = forms.mainmenu();
     for (const auto &[style, flag] : kStyleFlags) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/fade_set_engine.h"
+#include "engine/fade_set.h"
 
 namespace tintara
 {

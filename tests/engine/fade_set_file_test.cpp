@@ -18,7 +18,7 @@ FadeSet redBoldSet()
 {
     FadeSet set;
     set.colourCount = 4;
-    set.slots[0] = 255;
+    set.palette[0] = 255;
     set.styles.bold = true;
     return set;
 }
@@ -69,7 +69,7 @@ TEST(FadeSetFiles, SaveThenLoadGivesTheSameSet)
     const FadeSetReading reading = loadFadeSetFile(path);
     ASSERT_TRUE(reading.fadeSet) << reading.error;
     EXPECT_EQ(reading.fadeSet->colourCount, 4);
-    EXPECT_EQ(reading.fadeSet->slots, redBoldSet().slots);
+    EXPECT_EQ(reading.fadeSet->palette, redBoldSet().palette);
     EXPECT_TRUE(reading.fadeSet->styles.bold);
     EXPECT_FALSE(reading.fadeSet->styles.italic);
     EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"red.tnf"});

@@ -13,9 +13,9 @@ FadeSet sampleSet()
 {
     FadeSet set;
     set.colourCount = 4;
-    set.slots[0] = kRed;
-    set.slots[1] = makeColor(1, 2, 3);
-    set.slots[9] = makeColor(0, 128, 0);
+    set.palette[0] = kRed;
+    set.palette[1] = makeColor(1, 2, 3);
+    set.palette[9] = makeColor(0, 128, 0);
     set.styles.bold = true;
     set.styles.underline = true;
     return set;
@@ -24,7 +24,7 @@ FadeSet sampleSet()
 void expectSameSet(const FadeSet &actual, const FadeSet &expected)
 {
     EXPECT_EQ(actual.colourCount, expected.colourCount);
-    EXPECT_EQ(actual.slots, expected.slots);
+    EXPECT_EQ(actual.palette, expected.palette);
     EXPECT_EQ(actual.styles.bold, expected.styles.bold);
     EXPECT_EQ(actual.styles.italic, expected.styles.italic);
     EXPECT_EQ(actual.styles.strike, expected.styles.strike);
@@ -80,7 +80,7 @@ TEST(FadeSetFile, ReadsBackWhatWasSaved)
     everything.colourCount = 10;
     everything.styles = {true, true, true, true};
     for (int k = 0; k < kSlotCount; ++k) {
-        everything.slots[k] = makeColor(k * 25, 255 - k, 7 * k);
+        everything.palette[k] = makeColor(k * 25, 255 - k, 7 * k);
     }
     expectSameSet(readFadeSet(savedText(everything)).fadeSet.value(), everything);
 }
@@ -113,10 +113,10 @@ TEST(FadeSetFile, RoundsTheCountAndClampsComponents)
 {
     EXPECT_EQ(readFadeSet(savedWithLine("FDAMT=4", "FDAMT=3.5")).colourCount, 4);
     EXPECT_EQ(readFadeSet(savedWithLine("FDAMT=4", "FDAMT=2.5")).colourCount, 2);
-    EXPECT_EQ(readFadeSet(savedWithLine("RD1=255", "RD1=300")).fadeSet->slots[0], kRed);
-    EXPECT_EQ(readFadeSet(savedWithLine("GRN2=2", "GRN2=-40")).fadeSet->slots[1],
+    EXPECT_EQ(readFadeSet(savedWithLine("RD1=255", "RD1=300")).fadeSet->palette[0], kRed);
+    EXPECT_EQ(readFadeSet(savedWithLine("GRN2=2", "GRN2=-40")).fadeSet->palette[1],
               makeColor(1, 0, 3));
-    EXPECT_EQ(readFadeSet(savedWithLine("BL2=3", "BL2=2.5")).fadeSet->slots[1], makeColor(1, 2, 2));
+    EXPECT_EQ(readFadeSet(savedWithLine("BL2=3", "BL2=2.5")).fadeSet->palette[1], makeColor(1, 2, 2));
 }
 
 TEST(FadeSetFile, ABadCountChangesNothing)

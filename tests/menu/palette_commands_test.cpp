@@ -1,4 +1,5 @@
-#include "menu/fade_set_engine.h"
+#include "engine/fade_set.h"
+#include "engine/random_colours.h"
 #include "workspace_driver.h"
 
 #include <QSignalSpy>
