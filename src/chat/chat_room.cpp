@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <array>
 
-namespace tintara {
+namespace tintara
+{
 
-namespace {
+namespace
+{
 
 constexpr std::string_view kMainWindowClass = "AOL Frame25";
 constexpr std::string_view kMdiAreaClass = "MDIClient";

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace tintara {
+namespace tintara
+{
 
 // Room search steps after the first document window: each yields once first, so a chat room
 // the user is still opening can appear and be found.

@@ -5,7 +5,8 @@
 
 #include <utility>
 
-namespace tintara {
+namespace tintara
+{
 
 // The window system of a computer where the chat client cannot run: every lookup finds
 // nothing and every message has no effect; only the yield reaches the event loop.

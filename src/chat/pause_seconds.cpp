@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace tintara {
+namespace tintara
+{
 
 void pauseSeconds(std::int32_t seconds, SecondsClock &clock, const YieldFn &yield)
 {

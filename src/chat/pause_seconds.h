@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-namespace tintara {
+namespace tintara
+{
 
 // Waits, yielding to the event loop, until the clock has passed the start mark (the clock at
 // the call, taken to the nearest whole second, ties to even) by `seconds`. A pause of 0 thus

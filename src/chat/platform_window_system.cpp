@@ -6,7 +6,8 @@
 #include "chat/no_client_window_system.h"
 #endif
 
-namespace tintara {
+namespace tintara
+{
 
 std::unique_ptr<WindowSystem> makePlatformWindowSystem(YieldFn yield)
 {

@@ -5,7 +5,8 @@
 
 #include <memory>
 
-namespace tintara {
+namespace tintara
+{
 
 // This computer's window system, yielding through `yield`: the Win32 one on Windows; elsewhere,
 // where the chat client cannot run, one that finds no client.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-namespace tintara {
+namespace tintara
+{
 
-namespace {
+namespace
+{
 
 char lowerAscii(char c)
 {

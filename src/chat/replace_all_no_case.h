@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace tintara {
+namespace tintara
+{
 
 // `text` with every occurrence of `find` replaced by `replacement`, from left to right and
 // without overlaps; ASCII letters match without regard to case. An inserted replacement is

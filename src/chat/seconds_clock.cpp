@@ -3,9 +3,11 @@
 #include <chrono>
 #include <ctime>
 
-namespace tintara {
+namespace tintara
+{
 
-namespace {
+namespace
+{
 
 class LocalTimeOfDayClock final : public SecondsClock
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace tintara {
+namespace tintara
+{
 
 inline constexpr double kSecondsPerDay = 86400.0;
 

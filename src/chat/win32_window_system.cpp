@@ -10,9 +10,11 @@
 #include <optional>
 #include <utility>
 
-namespace tintara {
+namespace tintara
+{
 
-namespace {
+namespace
+{
 
 // How long a client that does not answer may hold up the program, per message.
 constexpr UINT kReplyTimeoutMs = 2000;

@@ -3,7 +3,8 @@
 #include "chat/window_system.h"
 #include "engine/fade.h"
 
-namespace tintara {
+namespace tintara
+{
 
 // The window system of Windows, over user32. Text crosses to and from the client in the
 // system's ANSI code page. Messages that wait for an answer give a hung client a few seconds,

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace tintara {
+namespace tintara
+{
 
 // A window of another program, as an opaque handle; 0 means none.
 using WindowHandle = std::uintptr_t;

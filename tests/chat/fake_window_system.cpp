@@ -7,7 +7,8 @@
 using tintara::kNoWindow;
 using tintara::MouseMessage;
 
-namespace {
+namespace
+{
 
 // Edit controls count positions in characters; the text here is UTF-8.
 std::size_t byteOffset(const std::string &text, std::size_t characters)

@@ -5,7 +5,8 @@
 
 using tintara::pauseSeconds;
 
-namespace {
+namespace
+{
 
 int yieldsOfPause(int seconds, double start, double step)
 {

@@ -8,7 +8,8 @@
 
 using namespace tintara;
 
-namespace {
+namespace
+{
 
 // A clock standing on a whole second: the closing pause of the chat command ends at once.
 SteppingClock wholeSecondClock()

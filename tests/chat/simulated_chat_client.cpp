@@ -1,6 +1,7 @@
 #include "simulated_chat_client.h"
 
-namespace {
+namespace
+{
 
 void addChildren(FakeWindowSystem &windows, tintara::WindowHandle parent,
                  const std::string &className, int count, std::vector<tintara::WindowHandle> *added)

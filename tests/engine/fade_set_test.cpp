@@ -116,7 +116,8 @@ TEST(FadeSetFile, RoundsTheCountAndClampsComponents)
     EXPECT_EQ(readFadeSet(savedWithLine("RD1=255", "RD1=300")).fadeSet->palette[0], kRed);
     EXPECT_EQ(readFadeSet(savedWithLine("GRN2=2", "GRN2=-40")).fadeSet->palette[1],
               makeColor(1, 0, 3));
-    EXPECT_EQ(readFadeSet(savedWithLine("BL2=3", "BL2=2.5")).fadeSet->palette[1], makeColor(1, 2, 2));
+    EXPECT_EQ(readFadeSet(savedWithLine("BL2=3", "BL2=2.5")).fadeSet->palette[1],
+              makeColor(1, 2, 2));
 }
 
 TEST(FadeSetFile, ABadCountChangesNothing)

@@ -12,7 +12,8 @@
 #include <iterator>
 #include <string>
 
-namespace {
+namespace
+{
 
 // This program has no windows of its own; a yield still runs its message queue as an event
 // loop would.

@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // "café" in code page 1252.
 constexpr char kHalfTypedLine[] = "half-typed caf\xE9";
