@@ -39,6 +39,12 @@ struct SignatureCase {
     bool isRoom;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SignatureCase &signatureCase, std::ostream *out)
+{
+    *out << signatureCase.name;
+}
+
 class ChatRoomSignature : public testing::TestWithParam<SignatureCase>
 {
 };
