@@ -9,7 +9,6 @@
 #include "shell/window_procedures.h"
 
 #include <QCloseEvent>
-#include <QPainter>
 #include <QTextEdit>
 
 namespace tintara
@@ -39,11 +38,9 @@ PreviewWin::PreviewWin(Forms &forms)
                                     QRect(2760, 70, 420, 180));
     connect(btnclose, &LabelButton::clicked, this, &PreviewWin::unload);
 
-    // A one-pixel frame along the four edges of the client area.
-    addFrameLine(QStringLiteral("Line1"), QRect(0, 0, 3255, 15));
-    addFrameLine(QStringLiteral("Line2"), QRect(0, 0, 15, 360));
-    addFrameLine(QStringLiteral("Line3"), QRect(3240, 0, 15, 360));
-    addFrameLine(QStringLiteral("Line4"), QRect(0, 345, 3255, 15));
+    // The window is one line high: too small for a title band.
+    usePlainBody();
+    addFrameLines();
 
     keepOnTop(this);
     forms_.setPreviewOpen(true);
@@ -67,27 +64,11 @@ void PreviewWin::unload()
     close();
 }
 
-void PreviewWin::paintEvent(QPaintEvent *)
-{
-    // A plain body: the window is one line high, too small for a title band.
-    QPainter(this).fillRect(rect(), QColor(kFormBack));
-}
-
 void PreviewWin::closeEvent(QCloseEvent *event)
 {
     forms_.setPreviewOpen(false);
     forms_.setPreviewUnloader({});
     event->accept();
-}
-
-void PreviewWin::addFrameLine(const QString &name, QRect twips)
-{
-    auto *line = new QWidget(this);
-    line->setAutoFillBackground(true);
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::Window, QColor(kText));
-    line->setPalette(colours);
-    place(line, name, twips);
 }
 
 } // namespace tintara

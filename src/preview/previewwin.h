@@ -29,12 +29,9 @@ public:
     void unload();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void addFrameLine(const QString &name, QRect twips);
-
     Forms &forms_;
     QTextEdit *txtpreview_;
 };
