@@ -1,6 +1,6 @@
 #include "cli/rendered_output.h"
 
-#include "engine/code_points.h"
+#include "engine/utf8.h"
 
 #include <nlohmann/json.hpp>
 

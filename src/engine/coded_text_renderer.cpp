@@ -1,6 +1,6 @@
 #include "engine/coded_text_renderer.h"
 
-#include "engine/code_points.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tintara
@@ -9,6 +10,8 @@ namespace tintara
 
 // A character is one Unicode code point, so text lengths and positions in the
 // engine count code points of UTF-8 text.
+
+inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
 
 // The number of code points, or nothing when the text is not valid UTF-8
 // (overlong forms, surrogates and values above U+10FFFF are invalid).
@@ -25,5 +28,13 @@ inline std::size_t utf8SequenceLength(unsigned char lead)
     }
     return lead < 0xF0 ? 3 : 4;
 }
+
+// The code points of UTF-8 text. Each ill-formed sequence (the longest prefix
+// of a valid sequence, or a single stray byte) becomes U+FFFD, so any bytes
+// decode and none are silently dropped.
+std::u32string decodeUtf8Lossy(std::string_view text);
+
+// Appends one code point, which must be a Unicode scalar value, as UTF-8.
+void appendUtf8(std::string &out, char32_t codePoint);
 
 } // namespace tintara

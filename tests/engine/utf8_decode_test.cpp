@@ -1,4 +1,4 @@
-#include "engine/code_points.h"
+#include "engine/utf8.h"
 
 #include <gtest/gtest.h>
 
