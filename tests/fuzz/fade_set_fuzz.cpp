@@ -23,7 +23,7 @@ tintara::FadeSet setFrom(const tintara::FadeSetReading &reading, std::size_t siz
 {
     tintara::FadeSet set = reading.fadeSet.value_or(tintara::FadeSet{});
     set.colourCount = 2 + static_cast<int>(size % 9);
-    set.slots[size % tintara::kSlotCount] =
+    set.palette[size % tintara::kSlotCount] =
         static_cast<tintara::ColorValue>(size * 2654435761u) & 0xFFFFFF;
     set.styles.italic = !set.styles.italic;
     return set;
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const tintara::FadeSetReading again = tintara::readFadeSet(text);
     require(again.fadeSet.has_value());
     require(again.fadeSet->colourCount == set.colourCount);
-    require(again.fadeSet->slots == set.slots);
+    require(again.fadeSet->palette == set.palette);
     require(again.fadeSet->styles.bold == set.styles.bold);
     require(again.fadeSet->styles.italic == set.styles.italic);
     require(again.fadeSet->styles.strike == set.styles.strike);
