@@ -96,8 +96,19 @@ struct KeyPlace {
     std::optional<Line> keyLine;
     // After the section's last non-blank line: where a missing key goes.
     std::size_t sectionEnd = 0;
-    bool sectionEndHasLineEnd = true;
+    std::string_view sectionEndMissing; // what the section's last line lacks of a line end
 };
+
+// What text needs so that its last line ends: nothing after "\n" (or in an
+// empty text), "\n" after a lone "\r", a whole line end otherwise. A "\r"
+// left alone would turn into part of the line when read back.
+std::string_view missingLineEnd(std::string_view text)
+{
+    if (text.empty() || text.ends_with('\n')) {
+        return {};
+    }
+    return text.ends_with('\r') ? std::string_view("\n") : kLineEnd;
+}
 
 KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key)
 {
@@ -119,7 +130,7 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
         }
         if (inSection && !trimmed(line->content).empty()) {
             place.sectionEnd = line->next;
-            place.sectionEndHasLineEnd = text[line->next - 1] == '\n';
+            place.sectionEndMissing = missingLineEnd(text.substr(0, line->next));
         }
     }
     return place;
@@ -156,13 +167,11 @@ void setIniValue(std::string &fileText, std::string_view section, std::string_vi
         fileText.replace(place.keyLine->begin, place.keyLine->next - place.keyLine->begin,
                          storedLine(key, value));
     } else if (place.sectionFound) {
-        std::string inserted = place.sectionEndHasLineEnd ? "" : std::string(kLineEnd);
+        std::string inserted(place.sectionEndMissing);
         inserted += storedLine(key, value);
         fileText.insert(place.sectionEnd, inserted);
     } else {
-        if (!fileText.empty() && !fileText.ends_with('\n')) {
-            fileText += kLineEnd;
-        }
+        fileText += missingLineEnd(fileText);
         fileText += '[';
         fileText += section;
         fileText += ']';

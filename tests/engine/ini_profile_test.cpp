@@ -79,6 +79,20 @@ TEST(SetIniValue, AppendsAMissingSectionAtTheEnd)
     EXPECT_EQ(text, "[a]\r\nk=1\r\n[fweight]\r\nBOLD=1\r\n");
 }
 
+TEST(SetIniValue, CompletesALastLineEndingInALoneCarriageReturn)
+{
+    // A lone "\r" doubled would read back as part of its line.
+    std::string header = "[famount\r";
+    setIniValue(header, "famount", "fdamt", "3");
+    EXPECT_EQ(header, "[famount\r\nFDAMT=3\r\n");
+    EXPECT_EQ(iniValue(header, "famount", "fdamt"), "3");
+
+    std::string note = "[s]\r\nnote=hello\r";
+    setIniValue(note, "s", "k", "1");
+    setIniValue(note, "t", "k", "2");
+    EXPECT_EQ(note, "[s]\r\nnote=hello\r\nK=1\r\n[t]\r\nK=2\r\n");
+}
+
 TEST(SetIniValue, ThenReadsBackWhatItWrote)
 {
     std::string text = "[s]\r\nk=old\r\n";
