@@ -116,12 +116,23 @@ void syncFolder(const fs::path &target)
 
 std::optional<std::string> readFileIfExists(const std::string &path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, so that a named pipe cannot block us before it
+    // is turned away below.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT) {
             return std::nullopt;
         }
         throw failure("cannot open", path, errno);
+    }
+    struct stat info {
+    };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(info.st_mode)) {
+            throw failure("cannot read", path, EISDIR);
+        }
+        throw FileError("cannot read '" + path + "': not a regular file");
     }
     std::string text;
     char buffer[65536];
@@ -137,6 +148,11 @@ std::optional<std::string> readFileIfExists(const std::string &path)
         }
         if (got == 0) {
             break;
+        }
+        if (text.size() + static_cast<std::size_t>(got) > kMaxReadSize) {
+            ::close(fd);
+            throw FileError("cannot read '" + path + "': larger than " +
+                            std::to_string(kMaxReadSize >> 20) + " MiB");
         }
         text.append(buffer, static_cast<std::size_t>(got));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -16,7 +17,12 @@ public:
 };
 
 // The whole file, or nothing when it does not exist. Throws FileError when it
-// exists but cannot be read (a folder, no permission, a read error).
+// exists but cannot be read (not a regular file, such as a folder, a device
+// or a named pipe; no permission; a read error; larger than kMaxReadSize).
+// Files that are read whole are kept to a sane size: a fade set is a few
+// hundred bytes.
+inline constexpr std::size_t kMaxReadSize = std::size_t{64} << 20;
+
 std::optional<std::string> readFileIfExists(const std::string &path);
 
 // The whole file. Throws FileError when it is missing or cannot be read.

@@ -104,6 +104,11 @@ TEST(FadeSetCli, EveryFailureOfTheOpenCommandIsAnError)
     };
     expectError({"--set", folder.file("missing.tnf"), "x"}, "No such file");
     expectError({"--set", folder.path().string(), "x"}, "Is a directory");
+    // A device or a named pipe would never end, or never start.
+    expectError({"--set", "/dev/zero", "x"}, "not a regular file");
+    const std::string pipe = folder.file("pipe.tnf");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    expectError({"--set", pipe, "x"}, "not a regular file");
     expectError({"--set", file("eleven", replaced(kSavedRgbBold, "FDAMT=3", "FDAMT=11")), "x"},
                 "the colour count '11' is not a number from 2 to 10");
     expectError({"--set", file("foreign.ini", "[boot loader]\r\ntimeout=30\r\n"), "x"},
