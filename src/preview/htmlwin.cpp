@@ -32,7 +32,8 @@ HtmlWin::HtmlWin(Forms &forms)
     addLabel(QStringLiteral("title"), QStringLiteral("html display window"),
              QRect(435, 90, 1500, 180), kTitleText);
 
-    txthtml_ = new QPlainTextEdit(QStringLiteral(".::html displayer::."), this);
+    codedText_ = QStringLiteral(".::html displayer::.");
+    txthtml_ = new QPlainTextEdit(codedText_, this);
     txthtml_->setReadOnly(true);
     txthtml_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txthtml_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -59,11 +60,12 @@ QPlainTextEdit *HtmlWin::txthtml() const
 
 QString HtmlWin::codedText() const
 {
-    return txthtml_->toPlainText();
+    return codedText_;
 }
 
 void HtmlWin::setCodedText(const QString &text)
 {
+    codedText_ = text;
     txthtml_->setPlainText(text);
 }
 

@@ -32,6 +32,9 @@ private:
 
     Forms &forms_;
     QPlainTextEdit *txthtml_;
+    // The box is read-only, so this is its text, kept as set: reading the box
+    // back would turn no-break spaces into plain ones.
+    QString codedText_;
 };
 
 } // namespace tintara

@@ -67,8 +67,13 @@ private slots:
         click("btncopy");
         win->setCodedText(QString());
         click("btncopy");
-        QCOMPARE(fakes->clipboard->texts,
-                 QStringList({".::html displayer::.", "<Font Color=#FF0000>&</Font>", ""}));
+        // A faded no-break space stays one; the box alone would give a plain space.
+        const QString noBreak = QStringLiteral("<Font Color=#FF0000>\u00A0</Font>");
+        win->setCodedText(noBreak);
+        click("btncopy");
+        QCOMPARE(
+            fakes->clipboard->texts,
+            QStringList({".::html displayer::.", "<Font Color=#FF0000>&</Font>", "", noBreak}));
     }
 
     void opsOpensTheSecondMenuBelowItsTopWhereverTheWindowIs()
