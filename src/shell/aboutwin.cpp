@@ -82,7 +82,6 @@ AboutWin::AboutWin(Forms &forms)
     connect(tmrform_, &QTimer::timeout, this, &AboutWin::tmrform_Timer);
 
     addFrameLines();
-    enableDragging(this);
     Form_Load();
 }
 

@@ -20,6 +20,11 @@ public:
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
             const auto *mouse = static_cast<QMouseEvent *>(event);
+            // Labels pass their presses on; only the body and the title move the window.
+            const QWidget *under = form_->childAt(mouse->position().toPoint());
+            if (under != nullptr && under->objectName() != QLatin1String("title")) {
+                return false;
+            }
             following_ = !dragWindow(form_);
             grabOffset_ = mouse->globalPosition().toPoint() - form_->frameGeometry().topLeft();
             return true;

@@ -396,6 +396,15 @@ private slots:
         QTest::mouseMove(win, QPoint(12, 55));
         QTest::mouseRelease(win, Qt::RightButton, {}, QPoint(12, 55));
         QCOMPARE(win->pos(), start + QPoint(40, 10));
+
+        // Other labels and the colour sample are not handles for the window.
+        for (const char *name : {"lblred1", "lblcolors1", "fade1"}) {
+            QWidget *other = control(win, name);
+            QTest::mousePress(other, Qt::LeftButton, {}, QPoint(3, 3));
+            QTest::mouseMove(other, QPoint(23, 13));
+            QTest::mouseRelease(other, Qt::LeftButton, {}, QPoint(23, 13));
+            QCOMPARE(win->pos(), start + QPoint(40, 10));
+        }
     }
 };
 
