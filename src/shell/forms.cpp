@@ -61,7 +61,9 @@ MainMenu *Forms::mainmenu()
 
 PreviewWin *Forms::previewwin()
 {
-    if (!previewwin_) {
+    // A closed preview lingers until its deletion comes round; it is unloaded
+    // all the same, so a new one is loaded.
+    if (!previewwin_ || !previewOpen_) {
         previewwin_ = new PreviewWin(*this);
     }
     return previewwin_.data();

@@ -83,6 +83,17 @@ private slots:
         main->setWindowState(Qt::WindowNoState);
     }
 
+    void aPreviewRightAfterAnUnloadLoadsANewWindow()
+    {
+        clickPreviewLabel();
+        forms().unloadPreviewIfOpen(); // its deletion is still pending
+        clickPreviewLabel();
+        finishDeletes();
+        QVERIFY(forms().previewOpen());
+        QVERIFY(forms().previewwin()->isVisible());
+        QCOMPARE(forms().previewwin()->txtpreview()->toPlainText(), ".::html displayer::.");
+    }
+
     void minimisingTheMainWindowClosesTheOpenPreview()
     {
         clickPreviewLabel();
