@@ -51,6 +51,11 @@ void Output::flush()
         left -= static_cast<std::size_t>(written);
     }
     m_buffer.clear();
+    if (m_buffer.capacity() > 4 * kFlushSize) {
+        // One huge line should not keep its memory for the rest of the run.
+        std::string().swap(m_buffer);
+        m_buffer.reserve(kFlushSize);
+    }
 }
 
 void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,

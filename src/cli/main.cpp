@@ -68,29 +68,44 @@ class LineFader
 public:
     explicit LineFader(const tintara::cli::Options &options)
         : options_(options), opening_(tintara::openingTags(options.styles)),
-          closing_(tintara::closingTags(options.styles))
+          closing_(tintara::closingTags(options.styles)), closingLine_(closing_ + '\n')
     {
     }
 
     void append(std::string &out, std::string_view text) const
     {
-        if (!tintara::isBlankLine(text)) {
-            if (options_.ansi) {
-                std::string coded;
-                tintara::appendFade(coded, options_.colours, text, opening_, closing_);
-                tintara::cli::appendAnsi(out, tintara::renderCodedText(coded));
-            } else {
-                tintara::appendFade(out, options_.colours, text, opening_, closing_);
-            }
+        if (tintara::isBlankLine(text)) {
+            out += '\n';
+        } else if (options_.ansi) {
+            std::string coded;
+            tintara::appendFade(coded, options_.colours, text, opening_, closing_);
+            tintara::cli::appendAnsi(out, tintara::renderCodedText(coded));
+            out += '\n';
+        } else {
+            // The line end goes in with the closing tags, so the buffer is
+            // sized once even for a line of many megabytes.
+            tintara::appendFade(out, options_.colours, text, opening_, closingLine_);
         }
-        out += '\n';
     }
 
 private:
     const tintara::cli::Options &options_;
     std::string opening_;
     std::string closing_;
+    std::string closingLine_;
 };
+
+int print(std::string_view text)
+{
+    try {
+        tintara::cli::Output out(STDOUT_FILENO);
+        out.buffer() += text;
+        out.flush();
+    } catch (const tintara::cli::IoError &error) {
+        return fail(error.what());
+    }
+    return 0;
+}
 
 // The coded text argument, or all of standard input less one final line end.
 std::string codedInput(const tintara::cli::Options &options)
@@ -127,9 +142,7 @@ int printRendered(const tintara::cli::Options &options)
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int run(int argc, char **argv)
 {
     using namespace tintara::cli;
     Options options;
@@ -140,12 +153,10 @@ int main(int argc, char **argv)
                     "\nTry 'tintara-fade --help' for more information.");
     }
     if (options.help) {
-        std::cout << kUsage;
-        return 0;
+        return print(kUsage);
     }
     if (options.version) {
-        std::cout << "tintara-fade " << TINTARA_VERSION << '\n';
-        return 0;
+        return print(std::string("tintara-fade ") + TINTARA_VERSION + '\n');
     }
     if (options.runs) {
         return printRendered(options);
@@ -194,4 +205,15 @@ int main(int argc, char **argv)
         return fail(error.what());
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc &) {
+        return fail("out of memory: the input is too large to fade");
+    }
 }
