@@ -14,7 +14,8 @@ namespace tintara
 // the user is still opening can appear and be found.
 inline constexpr int kRoomSearchSteps = 100;
 // How long the client may take to send the line and empty its input box. When the time is up
-// the line counts as not sent, and the user's own text replaces it in the box.
+// the wait ends and the user's own text goes back into the box; the click was already posted,
+// so a client that recovers later may still send the line.
 inline constexpr double kInputClearLimitSeconds = 10.0;
 // The longest control text read from the client; a larger length it reports is not believed.
 inline constexpr std::size_t kMaxControlTextLength = 1 << 20;
