@@ -14,14 +14,17 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 namespace tintara
 {
 
 Forms::Forms()
     : fileDialog_(std::make_unique<SystemFileDialog>()),
       clipboard_(std::make_unique<SystemClipboard>()),
-      chatWindows_(makePlatformWindowSystem([] { QCoreApplication::processEvents(); })),
-      clock_(&systemSecondsClock()), quit_([] { QCoreApplication::exit(0); })
+      chatWindows_(makePlatformWindowSystem([this] { yieldToEvents(); })),
+      clock_(&systemSecondsClock()), quit_([] { QCoreApplication::exit(0); }),
+      end_([] { std::_Exit(0); })
 {
 }
 
@@ -143,6 +146,7 @@ void Forms::unloadPreviewIfOpen()
 
 void Forms::exitProgram()
 {
+    exiting_ = true;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         window->hide();
     }
@@ -152,6 +156,19 @@ void Forms::exitProgram()
 void Forms::setQuitHandler(std::function<void()> quit)
 {
     quit_ = std::move(quit);
+}
+
+void Forms::yieldToEvents()
+{
+    QCoreApplication::processEvents();
+    if (exiting_) {
+        end_();
+    }
+}
+
+void Forms::setEndHandler(std::function<void()> end)
+{
+    end_ = std::move(end);
 }
 
 } // namespace tintara

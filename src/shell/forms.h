@@ -58,9 +58,17 @@ public:
 
     // Ends the program at once: every window disappears, no window's closing
     // handling runs, and then the event loop is told to quit (through the
-    // quit handler, which tests replace).
+    // quit handler, which tests replace). A command caught in a yield ends
+    // with the program at its next yieldToEvents.
     void exitProgram();
     void setQuitHandler(std::function<void()> quit);
+
+    // The yield of every command that waits: lets pending events run, and
+    // if "exit" was chosen meanwhile, ends the program there and then rather
+    // than letting the command go on out of sight (through the end handler,
+    // which tests replace; the real one ends the process at once).
+    void yieldToEvents();
+    void setEndHandler(std::function<void()> end);
 
 private:
     std::unique_ptr<FileDialog> fileDialog_;
@@ -68,6 +76,8 @@ private:
     std::unique_ptr<WindowSystem> chatWindows_;
     SecondsClock *clock_;
     std::function<void()> quit_;
+    std::function<void()> end_;
+    bool exiting_ = false;
     bool previewOpen_ = false;
     std::function<void()> unloadPreview_;
     QPointer<AboutWin> aboutwin_;

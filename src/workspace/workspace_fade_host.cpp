@@ -6,7 +6,6 @@
 #include "workspace/tintarawin.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace tintara
@@ -51,7 +50,7 @@ void WorkspaceFadeHost::setCodedText(std::string text)
 
 void WorkspaceFadeHost::yield()
 {
-    QCoreApplication::processEvents();
+    forms_.yieldToEvents();
 }
 
 } // namespace tintara

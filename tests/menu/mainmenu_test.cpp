@@ -4,8 +4,10 @@
 #include "workspace/tintarawin.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 using namespace tintara;
 
@@ -160,6 +162,17 @@ private slots:
         QVERIFY(!coded->isVisible());
         QVERIFY(!menu->mnu()->isVisible());
         QCOMPARE(fakes->quits, 1);
+    }
+
+    void exitDuringAFadeEndsTheProgramBeforeTheFadeFinishes()
+    {
+        TintaraWin *main = fakes->forms.tintarawin();
+        main->txtfade1()->setText(QStringLiteral("a b c"));
+        // Chosen while the fade yields at its first space.
+        QTimer::singleShot(0, menu, [this] { menu->action("mnu_exit")->trigger(); });
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, main->btnfade_Click());
+        QCOMPARE(fakes->quits, 1);
+        QCOMPARE(fakes->forms.htmlwin()->codedText(), ".::html displayer::.");
     }
 };
 

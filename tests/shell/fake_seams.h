@@ -59,6 +59,10 @@ public:
     QStringList texts;
 };
 
+// Thrown where the real program would end the process on the spot.
+struct ProgramEnded {
+};
+
 // The program's windows with every seam replaced: dialogs answered from the
 // test, the clipboard recorded, and quitting counted instead of done.
 struct FormsWithFakes {
@@ -71,6 +75,7 @@ struct FormsWithFakes {
         clipboard = recording.get();
         forms.setClipboard(std::move(recording));
         forms.setQuitHandler([this] { ++quits; });
+        forms.setEndHandler([] { throw ProgramEnded(); });
     }
 
     Forms forms;
