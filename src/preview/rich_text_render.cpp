@@ -1,5 +1,7 @@
 #include "preview/rich_text_render.h"
 
+#include "shell/look.h"
+
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -12,7 +14,7 @@ namespace
 QTextCharFormat qtFormat(const TextFormat &format)
 {
     QTextCharFormat qt;
-    qt.setFontFamilies({QString::fromStdString(format.font)});
+    qt.setFontFamilies({embeddedFamily(QString::fromStdString(format.font))});
     qt.setFontPointSize(format.sizePoints);
     qt.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
     qt.setFontItalic(format.italic);
@@ -28,7 +30,7 @@ QTextCharFormat qtFormat(const TextFormat &format)
 void showRenderedText(QTextEdit *box, const RenderedText &rendered)
 {
     QFont boxFont = box->font();
-    boxFont.setFamilies({QStringLiteral("Arial")});
+    boxFont.setFamilies({embeddedFamily(QStringLiteral("Arial"))});
     box->setFont(boxFont);
     box->clear();
     box->setCurrentCharFormat(qtFormat(TextFormat{}));

@@ -30,17 +30,6 @@ constexpr int kLabel1StepTwips = 30;
 constexpr int kPicture1StartGapTwips = 100;
 constexpr int kTickMs = 10;
 
-QFont arialFont(qreal points, bool bold)
-{
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 void moveTopTwips(QWidget *control, int topTwips)
 {
     control->move(control->x(), twipsToPixels(topTwips));

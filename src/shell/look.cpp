@@ -1,21 +1,63 @@
 #include "shell/look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
 namespace tintara
 {
 
+namespace
+{
+
+const QString kVerdanaFace = QStringLiteral("DejaVu Sans");
+const QString kArialFace = QStringLiteral("Liberation Sans");
+
+// Registered on first use, once a QGuiApplication exists, so that every
+// window, and every test, gets the faces the program carries.
+void registerEmbeddedFonts()
+{
+    static const bool registered = [] {
+        for (const char *file :
+             {":/fonts/DejaVuSans.ttf", ":/fonts/DejaVuSans-Bold.ttf",
+              ":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        }
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+QFont embeddedFont(const QString &family, qreal points)
+{
+    registerEmbeddedFonts();
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace
+
 QFont uiFont()
 {
-    QFont font;
-    // DejaVu Sans and Bitstream Vera share Verdana's wide, open shapes.
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Tahoma"),
-                      QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(6.75);
+    return embeddedFont(kVerdanaFace, 6.75);
+}
+
+QFont arialFont(qreal points, bool bold)
+{
+    QFont font = embeddedFont(kArialFace, points);
+    font.setBold(bold);
     return font;
+}
+
+QString embeddedFamily(const QString &family)
+{
+    if (family.compare(QStringLiteral("arial"), Qt::CaseInsensitive) == 0) {
+        registerEmbeddedFonts();
+        return kArialFace;
+    }
+    return family;
 }
 
 void setTextColour(QWidget *widget, QRgb colour)

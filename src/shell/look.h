@@ -14,8 +14,15 @@ inline constexpr QRgb kText = qRgb(0x40, 0x40, 0x40);
 inline constexpr QRgb kPressedText = qRgb(0x72, 0x86, 0x8B);
 inline constexpr QRgb kTitleText = qRgb(0xC0, 0xC0, 0xC0);
 
-// Verdana 6.75 pt, or the closest sans-serif the system has.
-QFont uiFont();
+// The forms' faces travel with the program, so captions measure the same on
+// every machine: DejaVu Sans stands in for Verdana, and Liberation Sans, whose
+// letters are as wide as Arial's, for Arial. The program uses them on Windows
+// too, for one look everywhere.
+QFont uiFont(); // the forms' text, Verdana 6.75 pt
+QFont arialFont(qreal points, bool bold = false);
+// The family to show for a font name that coded text or a form asks for:
+// Arial becomes the embedded face, other names stay as they are.
+QString embeddedFamily(const QString &family);
 
 void setTextColour(QWidget *widget, QRgb colour);
 

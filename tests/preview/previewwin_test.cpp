@@ -54,7 +54,7 @@ private slots:
         QTextEdit *box = win->txtpreview();
         QCOMPARE(box->objectName(), "txtpreview");
         QCOMPARE(box->toPlainText(), "preview");
-        QCOMPARE(box->font().families().first(), "Verdana");
+        QCOMPARE(box->font().families().first(), "DejaVu Sans");
         QCOMPARE(box->font().pointSizeF(), 8.5);
         QCOMPARE(box->geometry(), QRect(3, 3, 177, 18));
         QCOMPARE(control<QLabel>(win, "btnclose")->text(), "close");
