@@ -2,6 +2,7 @@
 
 #include "shell/look.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -45,6 +46,11 @@ void paintPlate(QPainter &painter, const QRectF &plate)
     painter.drawRoundedRect(plate.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
 }
 
+QPointF baseline(const SplashCaption &caption)
+{
+    return {caption.box.left(), caption.box.top() + QFontMetricsF(caption.font).ascent()};
+}
+
 } // namespace
 
 void paintFormArtwork(QPainter &painter, QSize size, const QList<QRect> &plates)
@@ -75,6 +81,37 @@ void paintFormArtwork(QPainter &painter, QSize size, const QList<QRect> &plates)
     painter.restore();
 }
 
+QList<SplashCaption> splashCaptions(QSize size)
+{
+    QFont name = uiFont();
+    name.setBold(true);
+    name.setPixelSize(30);
+    name.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    QFont deluxe = uiFont();
+    deluxe.setPixelSize(10);
+    deluxe.setLetterSpacing(QFont::AbsoluteSpacing, 2.5);
+    QFont hint = uiFont();
+    hint.setPixelSize(9);
+    hint.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
+
+    // A caption's box spans its font's ascent and descent around the baseline.
+    const auto boxAt = [](const QFont &font, const QString &text, QPointF baseline) {
+        const QFontMetricsF metrics(font);
+        return QRectF(baseline.x(), baseline.y() - metrics.ascent(),
+                      metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
+    };
+    const QString nameText = QStringLiteral("tintara");
+    const QRectF nameBox = boxAt(name, nameText, QPointF(14, 42));
+    const QString deluxeText = QStringLiteral("deluxe");
+    const QString hintText = QStringLiteral("double-click to begin");
+    const QFontMetricsF hintMetrics(hint);
+    const QPointF hintBaseline(size.width() - 10 - hintMetrics.horizontalAdvance(hintText),
+                               size.height() - 9 - hintMetrics.descent());
+    return {{nameText, name, nameBox},
+            {deluxeText, deluxe, boxAt(deluxe, deluxeText, QPointF(nameBox.right() + 8, 42))},
+            {hintText, hint, boxAt(hint, hintText, hintBaseline)}};
+}
+
 void paintSplashArtwork(QPainter &painter, QSize size)
 {
     painter.save();
@@ -88,12 +125,9 @@ void paintSplashArtwork(QPainter &painter, QSize size)
     glow.setColorAt(1.0, QColor(255, 255, 255, 0));
     painter.fillRect(all, glow);
 
-    QFont name = uiFont();
-    name.setBold(true);
-    name.setPixelSize(30);
-    name.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    const QList<SplashCaption> captions = splashCaptions(size);
     QPainterPath word;
-    word.addText(14, 42, name, QStringLiteral("tintara"));
+    word.addText(baseline(captions[0]), captions[0].font, captions[0].text);
     const QRectF wordBox = word.boundingRect();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 90));
@@ -101,19 +135,13 @@ void paintSplashArtwork(QPainter &painter, QSize size)
     painter.setBrush(fadeGradient(wordBox.topLeft(), wordBox.topRight()));
     painter.drawPath(word);
 
-    QFont small = uiFont();
-    small.setPixelSize(10);
-    small.setLetterSpacing(QFont::AbsoluteSpacing, 2.5);
-    painter.setFont(small);
+    painter.setFont(captions[1].font);
     painter.setPen(QColor(kTitleText));
-    painter.drawText(QPointF(wordBox.right() + 8, 42), QStringLiteral("deluxe"));
+    painter.drawText(baseline(captions[1]), captions[1].text);
 
-    small.setPixelSize(9);
-    small.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
-    painter.setFont(small);
+    painter.setFont(captions[2].font);
     painter.setPen(QColor(0x9A, 0xAA, 0xB0));
-    painter.drawText(all.adjusted(0, 0, -10, -9), Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("double-click to begin"));
+    painter.drawText(baseline(captions[2]), captions[2].text);
 
     painter.fillRect(QRectF(0, all.height() - 2, all.width(), 2),
                      fadeGradient(QPointF(0, 0), QPointF(all.width(), 0)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QList>
@@ -18,6 +19,14 @@ void paintFormArtwork(QPainter &painter, QSize size, const QList<QRect> &plates)
 
 // The splash: the name in faded letters on a dark ground.
 void paintSplashArtwork(QPainter &painter, QSize size);
+
+// The words painted on the splash, each with its font and the box it takes.
+struct SplashCaption {
+    QString text;
+    QFont font;
+    QRectF box;
+};
+QList<SplashCaption> splashCaptions(QSize size);
 
 // The program's icon, a faded "T" on a dark tile, at any square size.
 QImage iconImage(int size);
