@@ -7,7 +7,9 @@
 # Usage: end_to_end_test.sh TINTARA TINTARA_FADE
 set -euo pipefail
 if [ "${1:-}" != --inside ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$@"
+    # -noreset: otherwise the server resets when its last client leaves, as the
+    # killed instance may be, and refuses the next connections meanwhile.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" --inside "$@"
 fi
 tintara=$2 fade=$3
 
