@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace tintara
 {
@@ -19,6 +21,7 @@ public:
 // The whole file, or nothing when it does not exist. Throws FileError when it
 // exists but cannot be read (not a regular file, such as a folder, a device
 // or a named pipe; no permission; a read error; larger than kMaxReadSize).
+// Paths are UTF-8 everywhere; on Windows they reach the system as UTF-16.
 // Files that are read whole are kept to a sane size: a fade set is a few
 // hundred bytes.
 inline constexpr std::size_t kMaxReadSize = std::size_t{64} << 20;
@@ -26,14 +29,20 @@ inline constexpr std::size_t kMaxReadSize = std::size_t{64} << 20;
 std::optional<std::string> readFileIfExists(const std::string &path);
 
 // The whole file. Throws FileError when it is missing or cannot be read.
-std::string readWholeFile(const std::string &path);
+inline std::string readWholeFile(const std::string &path)
+{
+    if (auto text = readFileIfExists(path)) {
+        return std::move(*text);
+    }
+    throw FileError("cannot open '" + path + "': " + std::generic_category().message(ENOENT));
+}
 
 // Makes `contents` the file's contents, all or nothing: the data goes to a new
 // file in the same folder, which is flushed to disk and then renamed over the
 // old one, so a failure at any point leaves the old file exactly as it was and
-// never a truncated one. The file keeps its permissions; a symbolic link keeps
-// pointing at the replaced file. A file without any write permission counts as
-// read-only and is refused, even for a user who could override it. Throws
+// never a truncated one. The file keeps its permissions (on Windows its
+// attributes); a symbolic link keeps pointing at the replaced file. A file without any write
+// permission counts as read-only and is refused, even for a user who could override it. Throws
 // FileError when the file cannot be replaced.
 void replaceFile(const std::string &path, std::string_view contents);
 

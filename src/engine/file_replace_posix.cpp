@@ -160,14 +160,6 @@ std::optional<std::string> readFileIfExists(const std::string &path)
     return text;
 }
 
-std::string readWholeFile(const std::string &path)
-{
-    if (auto text = readFileIfExists(path)) {
-        return std::move(*text);
-    }
-    throw failure("cannot open", path, ENOENT);
-}
-
 void replaceFile(const std::string &path, std::string_view contents)
 {
     const fs::path target = followLinks(path);
