@@ -1,6 +1,7 @@
 #include "run_cli.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -38,17 +39,25 @@ CliResult runCli(const std::vector<std::string> &args, const std::string &input)
         posix_spawn_file_actions_addclose(&actions, fd);
     }
 
+    // TINTARA_FADE names another build to test, such as the Windows one, and
+    // TINTARA_FADE_RUNNER a program to run it with, such as wine.
+    std::vector<std::string> words;
+    if (const char *runner = std::getenv("TINTARA_FADE_RUNNER"); runner != nullptr && *runner) {
+        words.emplace_back(runner);
+    }
+    const char *other = std::getenv("TINTARA_FADE");
+    words.emplace_back(other != nullptr && *other ? other : TINTARA_FADE_BIN);
+    words.insert(words.end(), args.begin(), args.end());
+    const std::string program = words.front();
     std::vector<char *> argv;
-    std::string program = TINTARA_FADE_BIN;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
-    for (auto &arg : copies) {
-        argv.push_back(arg.data());
+    for (auto &word : words) {
+        argv.push_back(word.data());
     }
     argv.push_back(nullptr);
 
     pid_t pid;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(in[0]);
     close(out[1]);
