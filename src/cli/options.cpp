@@ -47,8 +47,10 @@ ColorValue parseHtmlColour(std::string item)
 void checkRunsOptions(const Options &options, bool coloursGiven, std::size_t operandCount)
 {
     const FadeStyles &styles = options.styles;
-    if (coloursGiven || styles.bold || styles.italic || styles.strike || styles.underline) {
-        throw UsageError("--runs renders coded text as it is: it takes no --colors or styles");
+    if (coloursGiven || styles.bold || styles.italic || styles.strike || styles.underline ||
+        options.blend) {
+        throw UsageError(
+            "--runs renders coded text as it is: it takes no --colors, styles or --blend");
     }
     if (operandCount > 1) {
         throw UsageError(
@@ -146,6 +148,11 @@ Options parseOptions(int argc, char **argv)
             options.setFile = *file;
         } else if (auto file = optionValue("--save-set", "a file name", argc, argv, i)) {
             options.saveSetFile = *file;
+        } else if (auto name = optionValue("--blend", "rgb, oklab or oklch", argc, argv, i)) {
+            options.blend = parseBlend(*name);
+            if (!options.blend) {
+                throw UsageError("--blend takes rgb, oklab or oklch");
+            }
         } else {
             throw UsageError("unknown option '" + arg + "'");
         }

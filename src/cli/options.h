@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/blend.h"
 #include "engine/fade_command.h"
 
 #include <optional>
@@ -26,7 +27,8 @@ struct Options {
     std::optional<std::string> setFile;     // take colours and styles from this fade set
     std::optional<std::string> saveSetFile; // write a fade set here instead of fading
     bool runs = false;                      // render the coded text given instead of fading
-    bool ansi = false; // show the result as a colour terminal would, not as code
+    bool ansi = false;          // show the result as a colour terminal would, not as code
+    std::optional<Blend> blend; // absent: the fade set's blend, or rgb
 };
 
 Options parseOptions(int argc, char **argv);

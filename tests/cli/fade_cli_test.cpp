@@ -1,6 +1,9 @@
+#include "engine/fade.h"
 #include "run_cli.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace
 {
@@ -108,4 +111,32 @@ TEST(FadeCli, TextErrorsAreReported)
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "<Font Color=#FF0000>a</Font>\n");
     EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
+}
+
+TEST(FadeCli, BlendsAsTheEngineDoesInCodeAndOnTheTerminal)
+{
+    const std::array colours{tintara::ColorValue{0x0000FF}, tintara::ColorValue{0x00FF00}};
+    for (const tintara::Blend blend :
+         {tintara::Blend::Rgb, tintara::Blend::OkLab, tintara::Blend::OkLch}) {
+        const std::string name(tintara::blendName(blend));
+        const std::string coded = tintara::fadeColors(colours, "Hello", {}, blend);
+        const CliResult r = runCli({"--colors", "ff0000,00ff00", "--blend", name, "Hello"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, coded + "\n") << name;
+        EXPECT_EQ(runCli({"--colors", "ff0000,00ff00", "--blend=" + name, "--ansi", "Hello"}).out,
+                  runCli({"--runs", "--ansi", coded}).out)
+            << name;
+    }
+    EXPECT_EQ(runCli({"--colors", "ff0000,00ff00", "Hello"}).out,
+              runCli({"--colors", "ff0000,00ff00", "--blend", "rgb", "Hello"}).out);
+}
+
+TEST(FadeCli, RejectsBadBlends)
+{
+    const std::string colours = "--colors=000000,ffffff";
+    for (const char *name : {"OKLAB", "", "hsl"}) {
+        expectUsageError({colours, "--blend", name, "x"}, "--blend takes rgb, oklab or oklch");
+    }
+    expectUsageError({colours, "--blend"}, "--blend needs");
+    expectUsageError({"--runs", "--blend", "oklab"}, "--runs");
 }
