@@ -1,3 +1,4 @@
+#include "cli/contrast_warning.h"
 #include "cli/fade_set_options.h"
 #include "cli/io.h"
 #include "cli/options.h"
@@ -14,10 +15,10 @@ namespace
 
 constexpr const char *kUsage =
     R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline]
-                    [--blend MODE] [--ansi] [--] [TEXT]
+                    [--blend MODE] [--check-contrast BG[:RATIO]] [--ansi] [--] [TEXT]
        tintara-fade --runs [--ansi] [--] [CODED]
        tintara-fade --set FILE [--bold] [--italic] [--strike] [--underline]
-                    [--blend MODE] [--ansi] [--] [TEXT]
+                    [--blend MODE] [--check-contrast BG[:RATIO]] [--ansi] [--] [TEXT]
        tintara-fade --save-set FILE --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline]
                     [--blend MODE]
 
@@ -34,6 +35,11 @@ Without TEXT, fades each line of standard input and prints one line for each.
                   default) steps red, green and blue; oklab and oklch mix in
                   the perceptual OkLab space, oklch by lightness, chroma and
                   hue, so red to green does not pass through brown
+  --check-contrast BG[:RATIO]
+                  check every character's colour against the background BG
+                  (like --colors, e.g. ffffff) by the WCAG 2 contrast ratio;
+                  for each line with characters under RATIO (default 4.5),
+                  warn on standard error, and exit with status 1
   --set FILE      fade with the colour count, colours, styles and blend of the
                   fade set FILE (as the program's "open fade set" loads it)
                   instead of --colors; style options are added to the set's
@@ -58,15 +64,20 @@ Errors go to standard error, and the exit status is then 2.
 
 Examples:
   tintara-fade --colors ff0000,0000ff --bold "Hello"
-  tintara-fade --colors ff0000,00ff00 --blend oklch "Hello"
+  tintara-fade --colors ff0000,00ff00 --blend oklch --check-contrast ffffff "Hello"
   tintara-fade --save-set sunset.tnf --colors ff8000,800080 --italic
   tintara-fade --set sunset.tnf "Hello"
   tintara-fade --colors ff0000,0000ff "Hello" | tintara-fade --runs
 )";
 
-int fail(const std::string &message)
+void warn(const std::string &message)
 {
     std::cerr << "tintara-fade: " << message << '\n';
+}
+
+int fail(const std::string &message)
+{
+    warn(message);
     return 2;
 }
 
@@ -188,15 +199,24 @@ int run(int argc, char **argv)
     Output out(STDOUT_FILENO);
     const LineFader fader(options);
     std::size_t lineNumber = 0;
+    bool contrastFellShort = false;
+    const auto fadeAndCheck = [&](std::string_view line) {
+        fader.append(out.buffer(), line);
+        if (const auto warning = contrastWarning(options, line, lineNumber)) {
+            out.flush(); // the warning follows its line on a terminal
+            warn(*warning);
+            contrastFellShort = true;
+        }
+    };
     try {
         if (options.text) {
-            fader.append(out.buffer(), *options.text);
+            fadeAndCheck(*options.text);
         } else {
             forEachLine(
                 STDIN_FILENO,
                 [&](std::string_view line) {
                     ++lineNumber;
-                    fader.append(out.buffer(), line);
+                    fadeAndCheck(line);
                     out.flushIfFull();
                 },
                 [&] { out.flush(); });
@@ -215,7 +235,7 @@ int run(int argc, char **argv)
     } catch (const IoError &error) {
         return fail(error.what());
     }
-    return 0;
+    return contrastFellShort ? 1 : 0;
 }
 
 } // namespace

@@ -158,6 +158,8 @@ TEST(FadeSetCli, RejectsOptionsThatDoNotGoTogether)
     expectError({"--save-set", "a.tnf", "--set", "b.tnf"}, "takes no --set");
     expectError({"--save-set", "a.tnf", "--colors", kRgb, "text"}, "fades no text");
     expectError({"--save-set", "a.tnf", "--colors", kRgb, "--ansi"}, "fades no text");
+    expectError({"--save-set", "a.tnf", "--colors", kRgb, "--check-contrast", "ffffff"},
+                "fades no text");
     expectError({"--save-set", "a.tnf", "--bold"}, "--colors is missing");
     expectError({"--set"}, "--set needs a fade-set file");
     expectError({"--save-set"}, "--save-set needs a file name");
