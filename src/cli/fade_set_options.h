@@ -6,15 +6,17 @@ namespace tintara::cli
 {
 
 // --set FILE: the colour count, colours and styles of the fade set replace
-// --colors, and the styles given on the command line are added. Anything that
-// would stop the program's open command (a file that cannot be read, a bad
-// count, a bad or missing component) throws FileError naming the file.
+// --colors, and the styles given on the command line are added; its blend is
+// used unless --blend names one. Anything that would stop the program's open
+// command (a file that cannot be read, a bad count, a bad or missing
+// component), and a blend this program does not know, throws FileError naming
+// the file.
 void useFadeSet(Options &options, const std::string &path);
 
 // --save-set FILE: writes --colors (the count is how many there are; slots past
-// them are white) and the styles as a fade set under exactly that name, keeping
-// the other lines of an existing file. Throws FileError; the file is then
-// unchanged.
+// them are white), the styles and the blend as a fade set under exactly that
+// name, keeping the other lines of an existing file. Throws FileError; the file
+// is then unchanged.
 void saveFadeSet(const Options &options, const std::string &path);
 
 } // namespace tintara::cli

@@ -1,3 +1,4 @@
+#include "cli/contrast_warning.h"
 #include "cli/fade_set_options.h"
 #include "cli/io.h"
 #include "cli/options.h"
@@ -13,10 +14,13 @@ namespace
 {
 
 constexpr const char *kUsage =
-    R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline] [--ansi] [--] [TEXT]
+    R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline]
+                    [--blend MODE] [--check-contrast BG[:RATIO]] [--ansi] [--] [TEXT]
        tintara-fade --runs [--ansi] [--] [CODED]
-       tintara-fade --set FILE [--bold] [--italic] [--strike] [--underline] [--ansi] [--] [TEXT]
+       tintara-fade --set FILE [--bold] [--italic] [--strike] [--underline]
+                    [--blend MODE] [--check-contrast BG[:RATIO]] [--ansi] [--] [TEXT]
        tintara-fade --save-set FILE --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline]
+                    [--blend MODE]
 
 Fades TEXT through 2 to 10 colours and prints the coded text: every character
 in its own <Font Color=#RRGGBB> tag, the colours stepping along a gradient,
@@ -27,13 +31,23 @@ Without TEXT, fades each line of standard input and prints one line for each.
                   digits, red first as in HTML (ff0000 is red), '#' optional
   --bold, --italic, --strike, --underline
                   wrap the faded line in these style tags
-  --set FILE      fade with the colour count, colours and styles of the fade
-                  set FILE (as the program's "open fade set" loads it) instead
-                  of --colors; style options are added to the set's styles
-  --save-set FILE write --colors and the styles as a fade set to FILE, under
-                  exactly that name (no ".tnf" is added), and fade nothing;
-                  slots past the colours are white, and the other lines of an
-                  existing FILE are kept
+  --blend MODE    how the colours between two of the list are mixed: rgb (the
+                  default) steps red, green and blue; oklab and oklch mix in
+                  the perceptual OkLab space, oklch by lightness, chroma and
+                  hue, so red to green does not pass through brown
+  --check-contrast BG[:RATIO]
+                  check every character's colour against the background BG
+                  (like --colors, e.g. ffffff) by the WCAG 2 contrast ratio;
+                  for each line with characters under RATIO (default 4.5),
+                  warn on standard error, and exit with status 1
+  --set FILE      fade with the colour count, colours, styles and blend of the
+                  fade set FILE (as the program's "open fade set" loads it)
+                  instead of --colors; style options are added to the set's
+                  styles, and --blend replaces its blend
+  --save-set FILE write --colors, the styles and the blend as a fade set to
+                  FILE, under exactly that name (no ".tnf" is added), and fade
+                  nothing; slots past the colours are white, and the other
+                  lines of an existing FILE are kept
   --ansi          show each faded line as it looks, on a terminal with 24-bit
                   colour, instead of its coded text
   --runs          render the coded text CODED (without it, all of standard
@@ -50,14 +64,20 @@ Errors go to standard error, and the exit status is then 2.
 
 Examples:
   tintara-fade --colors ff0000,0000ff --bold "Hello"
+  tintara-fade --colors ff0000,00ff00 --blend oklch --check-contrast ffffff "Hello"
   tintara-fade --save-set sunset.tnf --colors ff8000,800080 --italic
   tintara-fade --set sunset.tnf "Hello"
   tintara-fade --colors ff0000,0000ff "Hello" | tintara-fade --runs
 )";
 
-int fail(const std::string &message)
+void warn(const std::string &message)
 {
     std::cerr << "tintara-fade: " << message << '\n';
+}
+
+int fail(const std::string &message)
+{
+    warn(message);
     return 2;
 }
 
@@ -67,7 +87,8 @@ class LineFader
 {
 public:
     explicit LineFader(const tintara::cli::Options &options)
-        : options_(options), opening_(tintara::openingTags(options.styles)),
+        : options_(options), blend_(options.blend.value_or(tintara::Blend::Rgb)),
+          opening_(tintara::openingTags(options.styles)),
           closing_(tintara::closingTags(options.styles)), closingLine_(closing_ + '\n')
     {
     }
@@ -78,18 +99,19 @@ public:
             out += '\n';
         } else if (options_.ansi) {
             std::string coded;
-            tintara::appendFade(coded, options_.colours, text, opening_, closing_);
+            tintara::appendFade(coded, options_.colours, text, opening_, closing_, {}, blend_);
             tintara::cli::appendAnsi(out, tintara::renderCodedText(coded));
             out += '\n';
         } else {
             // The line end goes in with the closing tags, so the buffer is
             // sized once even for a line of many megabytes.
-            tintara::appendFade(out, options_.colours, text, opening_, closingLine_);
+            tintara::appendFade(out, options_.colours, text, opening_, closingLine_, {}, blend_);
         }
     }
 
 private:
     const tintara::cli::Options &options_;
+    tintara::Blend blend_;
     std::string opening_;
     std::string closing_;
     std::string closingLine_;
@@ -177,15 +199,24 @@ int run(int argc, char **argv)
     Output out(STDOUT_FILENO);
     const LineFader fader(options);
     std::size_t lineNumber = 0;
+    bool contrastFellShort = false;
+    const auto fadeAndCheck = [&](std::string_view line) {
+        fader.append(out.buffer(), line);
+        if (const auto warning = contrastWarning(options, line, lineNumber)) {
+            out.flush(); // the warning follows its line on a terminal
+            warn(*warning);
+            contrastFellShort = true;
+        }
+    };
     try {
         if (options.text) {
-            fader.append(out.buffer(), *options.text);
+            fadeAndCheck(*options.text);
         } else {
             forEachLine(
                 STDIN_FILENO,
                 [&](std::string_view line) {
                     ++lineNumber;
-                    fader.append(out.buffer(), line);
+                    fadeAndCheck(line);
                     out.flushIfFull();
                 },
                 [&] { out.flush(); });
@@ -204,7 +235,7 @@ int run(int argc, char **argv)
     } catch (const IoError &error) {
         return fail(error.what());
     }
-    return 0;
+    return contrastFellShort ? 1 : 0;
 }
 
 } // namespace

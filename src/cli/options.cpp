@@ -1,6 +1,9 @@
 #include "cli/options.h"
 
+#include "engine/contrast.h"
+
 #include <cctype>
+#include <charconv>
 
 namespace tintara::cli
 {
@@ -47,8 +50,10 @@ ColorValue parseHtmlColour(std::string item)
 void checkRunsOptions(const Options &options, bool coloursGiven, std::size_t operandCount)
 {
     const FadeStyles &styles = options.styles;
-    if (coloursGiven || styles.bold || styles.italic || styles.strike || styles.underline) {
-        throw UsageError("--runs renders coded text as it is: it takes no --colors or styles");
+    if (coloursGiven || styles.bold || styles.italic || styles.strike || styles.underline ||
+        options.blend || options.contrastCheck) {
+        throw UsageError("--runs renders coded text as it is: it takes no --colors, styles, "
+                         "--blend or --check-contrast");
     }
     if (operandCount > 1) {
         throw UsageError(
@@ -86,7 +91,7 @@ void checkFadeSetOptions(const Options &options, bool coloursGiven, std::size_t 
     if ((options.setFile || options.saveSetFile) && options.runs) {
         throw UsageError("--runs renders coded text as it is: it takes no fade set");
     }
-    if (options.saveSetFile && (operandCount > 0 || options.ansi)) {
+    if (options.saveSetFile && (operandCount > 0 || options.ansi || options.contrastCheck)) {
         throw UsageError("--save-set writes a fade set and fades no text");
     }
 }
@@ -109,6 +114,24 @@ std::vector<ColorValue> parseColourList(const std::string &list)
         throw UsageError("--colors takes 2 to 10 colours, not " + std::to_string(colours.size()));
     }
     return colours;
+}
+
+ContrastCheck parseContrastCheck(const std::string &text)
+{
+    const std::size_t colon = text.find(':');
+    ContrastCheck check{parseHtmlColour(text.substr(0, colon)), kReadableRatio};
+    if (colon != std::string::npos) {
+        const char *first = text.data() + colon + 1;
+        const char *last = text.data() + text.size();
+        const auto [end, error] = std::from_chars(first, last, check.minimumRatio);
+        // Contrast ratios run from 1 to 21; the comparison also turns away NaN.
+        if (first == last || error != std::errc() || end != last ||
+            !(check.minimumRatio >= 1 && check.minimumRatio <= 21)) {
+            throw UsageError("--check-contrast takes a ratio from 1 to 21 after the colour, "
+                             "like ffffff:4.5");
+        }
+    }
+    return check;
 }
 
 Options parseOptions(int argc, char **argv)
@@ -146,6 +169,14 @@ Options parseOptions(int argc, char **argv)
             options.setFile = *file;
         } else if (auto file = optionValue("--save-set", "a file name", argc, argv, i)) {
             options.saveSetFile = *file;
+        } else if (auto name = optionValue("--blend", "rgb, oklab or oklch", argc, argv, i)) {
+            options.blend = parseBlend(*name);
+            if (!options.blend) {
+                throw UsageError("--blend takes rgb, oklab or oklch");
+            }
+        } else if (auto check = optionValue("--check-contrast", "a background colour, like ffffff",
+                                            argc, argv, i)) {
+            options.contrastCheck = parseContrastCheck(*check);
         } else {
             throw UsageError("unknown option '" + arg + "'");
         }

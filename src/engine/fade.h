@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/blend.h"
 #include "engine/color.h"
 
 #include <cstddef>
@@ -40,13 +41,20 @@ std::size_t fadeYieldCount(std::size_t length, int colourCount);
 // Appends the coded text of `text` faded through `colours` to `out`: the
 // opening tags, one "<Font Color=#RRGGBB>c</Font>" element per character, the
 // closing tags. Throws FadeError for a colour count outside 2..10, invalid
-// UTF-8, or a text too long for the colour count.
+// UTF-8, or a text too long for the colour count. The blend changes only the
+// colours between a segment's ends, never the segments.
 void appendFade(std::string &out, std::span<const ColorValue> colours, std::string_view text,
                 std::string_view openingTags, std::string_view closingTags,
-                const YieldFn &yield = {});
+                const YieldFn &yield = {}, Blend blend = Blend::Rgb);
 
 // The coded run alone, without style tags.
 std::string fadeColors(std::span<const ColorValue> colours, std::string_view text,
-                       const YieldFn &yield = {});
+                       const YieldFn &yield = {}, Blend blend = Blend::Rgb);
+
+// The colour of each element of a fade of `length` characters, in text order,
+// exactly as the coded text gives them. Throws FadeError for a colour count
+// outside 2..10.
+std::vector<ColorValue> fadeElementColours(std::span<const ColorValue> colours, std::size_t length,
+                                           Blend blend);
 
 } // namespace tintara

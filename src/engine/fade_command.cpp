@@ -111,8 +111,9 @@ void runFadeCommand(FadeCommandHost &host)
         for (int slot = 1; slot <= count; ++slot) {
             colours[slot - 1] = host.slotColour(slot);
         }
+        const Blend blend = host.blend();
         const std::string toFade = host.text();
-        std::string coded = fadeColors(std::span(colours.data(), count), toFade, yield);
+        std::string coded = fadeColors(std::span(colours.data(), count), toFade, yield, blend);
         flush();
         unwritten = std::move(coded);
     }

@@ -45,6 +45,8 @@ public:
     virtual void clearText() = 0;
     virtual int colourCount() = 0;
     virtual ColorValue slotColour(int slot) = 0; // slots 1..10
+    // How the colours are mixed; a host that offers no choice fades in rgb.
+    virtual Blend blend() { return Blend::Rgb; }
     virtual bool styleChecked(Style style) = 0;
     virtual std::string codedText() = 0;
     virtual void setCodedText(std::string text) = 0;

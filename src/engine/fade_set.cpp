@@ -12,6 +12,8 @@ namespace
 constexpr std::string_view kCountSection = "famount";
 constexpr std::string_view kCountKey = "fdamt";
 constexpr std::string_view kStyleSection = "fweight";
+constexpr std::string_view kBlendSection = "fblend";
+constexpr std::string_view kBlendKey = "blend";
 
 // The three component sections and their key prefixes, in file order.
 struct ComponentKeys {
@@ -100,6 +102,12 @@ FadeSetReading readFadeSet(std::string_view fileText)
     for (const auto &[key, flag] : kStyleKeys) {
         set.styles.*flag = iniValue(fileText, kStyleSection, key) == "1";
     }
+    const std::string blendText = iniValue(fileText, kBlendSection, kBlendKey);
+    if (!blendText.empty()) {
+        const std::optional<Blend> blend = parseBlend(blendText);
+        set.blend = blend.value_or(Blend::Rgb);
+        reading.unknownBlend = !blend;
+    }
     reading.fadeSet = set;
     return reading;
 }
@@ -113,10 +121,10 @@ FadeSetReading loadFadeSetFile(const std::string &path)
     }
 }
 
-std::vector<IniEntry> fadeSetEntries(const FadeSet &set)
+std::vector<IniEntry> fadeSetEntries(const FadeSet &set, bool blendAlreadyStored)
 {
     std::vector<IniEntry> entries;
-    entries.reserve(1 + 3 * kSlotCount + kStyleKeys.size());
+    entries.reserve(1 + 3 * kSlotCount + kStyleKeys.size() + 1);
     entries.push_back(
         {std::string(kCountSection), std::string(kCountKey), std::to_string(set.colourCount)});
     for (std::size_t c = 0; c < kComponentKeys.size(); ++c) {
@@ -131,12 +139,17 @@ std::vector<IniEntry> fadeSetEntries(const FadeSet &set)
         entries.push_back(
             {std::string(kStyleSection), std::string(key), set.styles.*flag ? "1" : "0"});
     }
+    if (set.blend != Blend::Rgb || blendAlreadyStored) {
+        entries.push_back({std::string(kBlendSection), std::string(kBlendKey),
+                           std::string(blendName(set.blend))});
+    }
     return entries;
 }
 
 void saveFadeSetFile(const FadeSet &set, const std::string &path)
 {
-    writeIniValues(fadeSetEntries(set), path);
+    const bool blendStored = !readIniValue(kBlendSection, kBlendKey, path).empty();
+    writeIniValues(fadeSetEntries(set, blendStored), path);
 }
 
 std::string withTnfExtension(std::string name)

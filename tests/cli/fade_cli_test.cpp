@@ -1,6 +1,9 @@
+#include "engine/fade.h"
 #include "run_cli.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace
 {
@@ -108,4 +111,84 @@ TEST(FadeCli, TextErrorsAreReported)
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "<Font Color=#FF0000>a</Font>\n");
     EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
+}
+
+TEST(FadeCli, BlendsAsTheEngineDoesInCodeAndOnTheTerminal)
+{
+    const std::array colours{tintara::ColorValue{0x0000FF}, tintara::ColorValue{0x00FF00}};
+    for (const tintara::Blend blend :
+         {tintara::Blend::Rgb, tintara::Blend::OkLab, tintara::Blend::OkLch}) {
+        const std::string name(tintara::blendName(blend));
+        const std::string coded = tintara::fadeColors(colours, "Hello", {}, blend);
+        const CliResult r = runCli({"--colors", "ff0000,00ff00", "--blend", name, "Hello"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, coded + "\n") << name;
+        EXPECT_EQ(runCli({"--colors", "ff0000,00ff00", "--blend=" + name, "--ansi", "Hello"}).out,
+                  runCli({"--runs", "--ansi", coded}).out)
+            << name;
+    }
+    EXPECT_EQ(runCli({"--colors", "ff0000,00ff00", "Hello"}).out,
+              runCli({"--colors", "ff0000,00ff00", "--blend", "rgb", "Hello"}).out);
+}
+
+TEST(FadeCli, WarnsAboutEachLineUnderTheContrastRatio)
+{
+    const std::vector<std::string> fade{"--colors", "000000,ffff00,000000"};
+    const std::string input = "Hi\n\n  \nab!\n";
+    std::vector<std::string> checked = fade;
+    checked.insert(checked.end(), {"--check-contrast", "ffffff"});
+    const CliResult r = runCli(checked, input);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, runCli(fade, input).out);
+    EXPECT_EQ(r.err, "tintara-fade: line 1: 1 of 2 characters fall under 4.5:1 against #ffffff; "
+                     "the lowest is character 1 'H' at 1.07:1\n"
+                     "tintara-fade: line 4: 2 of 3 characters fall under 4.5:1 against #ffffff; "
+                     "the lowest is character 2 'b' at 1.07:1\n");
+
+    // A fade on black at 1.5:1 passes.
+    const CliResult black =
+        runCli({"--colors", "000000,ffff00", "--check-contrast=#000000:1.5"}, "Hi\nab\n");
+    EXPECT_EQ(black.status, 0);
+    EXPECT_EQ(black.err, "");
+}
+
+TEST(FadeCli, ContrastWarningsShowOnlyPrintableAsciiAsItIs)
+{
+    const CliResult r = runCli({"--colors", "000000,ffffff", "--check-contrast", "ffffff:21"},
+                               "a\x1b\nx\xc3\xa9\n'\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("line 1: 2 of 2 characters fall under 21:1 against #ffffff; the lowest is "
+                         "character 2 U+001B at 1:1\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("line 2: 2 of 2 characters fall under 21:1 against #ffffff; the lowest is "
+                         "character 2 U+00E9 at 1:1\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("line 3: 1 of 1 character falls under 21:1 against #ffffff; the lowest "
+                         "is character 1 U+0027 at 1:1\n"),
+              std::string::npos)
+        << r.err;
+}
+
+TEST(FadeCli, RejectsBadBlendsAndContrastChecks)
+{
+    const std::string colours = "--colors=000000,ffffff";
+    for (const char *name : {"OKLAB", "", "hsl"}) {
+        expectUsageError({colours, "--blend", name, "x"}, "--blend takes rgb, oklab or oklch");
+    }
+    expectUsageError({colours, "--blend"}, "--blend needs");
+    for (const char *ratio : {"0.5", "22", "", "4.5x", "nan", "inf", "-3"}) {
+        expectUsageError({colours, "--check-contrast", std::string("ffffff:") + ratio, "x"},
+                         "a ratio from 1 to 21");
+    }
+    expectUsageError({colours, "--check-contrast", "fffff", "x"}, "is not a colour");
+    expectUsageError({"--runs", "--blend", "oklab"}, "--runs");
+    expectUsageError({"--runs", "--check-contrast", "ffffff"}, "--runs");
+
+    // An error still wins over a line that fell short.
+    const CliResult r = runCli({colours, "--check-contrast", "ffffff"}, "ab\n\xff\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("line 1: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("line 2: "), std::string::npos) << r.err;
 }

@@ -72,6 +72,24 @@ TEST(FadeSetCli, SetFadesLikeTheSameColoursAndStylesGivenDirectly)
                              runCli({"--colors", kRgb, "--bold", "Hello"}).out);
 }
 
+TEST(FadeSetCli, SetsCarryTheBlend)
+{
+    TempFolder folder;
+    const std::string path = folder.file("oklch.tnf");
+    ASSERT_EQ(runCli({"--save-set", path, "--colors", kRgb, "--bold", "--blend", "oklch"}).status,
+              0);
+    EXPECT_EQ(readText(path), kSavedRgbBold + "[fblend]\r\nBLEND=oklch\r\n");
+
+    const auto fade = [&](std::vector<std::string> args) { return runCli(args).out; };
+    EXPECT_EQ(fade({"--set", path, "Hello"}),
+              fade({"--colors", kRgb, "--bold", "--blend", "oklch", "Hello"}));
+    EXPECT_EQ(fade({"--set", path, "--blend", "rgb", "Hello"}),
+              fade({"--colors", kRgb, "--bold", "Hello"}));
+
+    writeText(path, kSavedRgbBold + "[fblend]\r\nBLEND=lab\r\n");
+    expectError({"--set", path, "Hello"}, "names a blend this program does not know");
+}
+
 TEST(FadeSetCli, SetReadsHandEditedFilesAsTheProgramDoes)
 {
     TempFolder folder;
@@ -140,6 +158,8 @@ TEST(FadeSetCli, RejectsOptionsThatDoNotGoTogether)
     expectError({"--save-set", "a.tnf", "--set", "b.tnf"}, "takes no --set");
     expectError({"--save-set", "a.tnf", "--colors", kRgb, "text"}, "fades no text");
     expectError({"--save-set", "a.tnf", "--colors", kRgb, "--ansi"}, "fades no text");
+    expectError({"--save-set", "a.tnf", "--colors", kRgb, "--check-contrast", "ffffff"},
+                "fades no text");
     expectError({"--save-set", "a.tnf", "--bold"}, "--colors is missing");
     expectError({"--set"}, "--set needs a fade-set file");
     expectError({"--save-set"}, "--save-set needs a file name");

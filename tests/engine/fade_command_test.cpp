@@ -22,6 +22,7 @@ public:
     int count = 2;
     std::array<ColorValue, 10> slots{};
     FadeStyles styles;
+    Blend mixing = Blend::Rgb;
     std::string coded = ".::html displayer::.";
     int writes = 0;
     int yields = 0;
@@ -36,6 +37,7 @@ public:
     {
         return slots.at(static_cast<std::size_t>(slot - 1));
     }
+    Blend blend() override { return mixing; }
     bool styleChecked(Style style) override
     {
         switch (style) {
@@ -133,6 +135,17 @@ TEST(FadeCommand, TenColoursWithOneCharacterUseTheSecondSlot)
     w.textBox = "x";
     runFadeCommand(w);
     EXPECT_EQ(w.coded, "<Font Color=#020000>x</Font>");
+}
+
+TEST(FadeCommand, FadesWithTheHostsBlend)
+{
+    FakeWorkspace w;
+    w.textBox = "abc";
+    w.slots[0] = kRed;
+    w.mixing = Blend::OkLch;
+    runFadeCommand(w);
+    EXPECT_EQ(w.coded, fadeColors(std::array{kRed, kWhite}, "abc", {}, Blend::OkLch));
+    EXPECT_NE(w.coded, fadeColors(std::array{kRed, kWhite}, "abc"));
 }
 
 TEST(FadeCommand, ReadsTheTextAgainAfterTheBlankTest)

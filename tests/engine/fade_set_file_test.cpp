@@ -91,6 +91,20 @@ TEST(FadeSetFiles, SavingOverAFileKeepsItsOtherSectionsAndPermissions)
     EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"set.tnf"});
 }
 
+TEST(FadeSetFiles, SavingAnRgbSetOverAStoredBlendStoresRgb)
+{
+    TempFolder folder;
+    const std::string path = folder.file("blend.tnf");
+    FadeSet oklab = redBoldSet();
+    oklab.blend = Blend::OkLab;
+    saveFadeSetFile(oklab, path);
+    ASSERT_EQ(loadFadeSetFile(path).fadeSet->blend, Blend::OkLab);
+
+    saveFadeSetFile(redBoldSet(), path);
+    EXPECT_TRUE(readText(path).ends_with("[fblend]\r\nBLEND=rgb\r\n"));
+    EXPECT_EQ(loadFadeSetFile(path).fadeSet->blend, Blend::Rgb);
+}
+
 TEST(FadeSetFiles, SavingThroughALinkReplacesTheLinkedFile)
 {
     TempFolder folder;

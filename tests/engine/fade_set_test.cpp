@@ -169,6 +169,41 @@ TEST(FadeSetFile, AStyleIsOnExactlyWhenItsValueIsOne)
     EXPECT_TRUE(readFadeSet(savedWithLine("BOLD=1", "bold =  1 ")).fadeSet->styles.bold);
 }
 
+TEST(FadeSetFile, KeepsANonRgbBlendInASectionOfItsOwn)
+{
+    FadeSet oklch = sampleSet();
+    oklch.blend = Blend::OkLch;
+    const std::string text = savedText(oklch);
+    EXPECT_EQ(text, savedText(sampleSet()) + "[fblend]\r\nBLEND=oklch\r\n");
+    EXPECT_EQ(readFadeSet(text).fadeSet->blend, Blend::OkLch);
+    // Saving over a file that names a blend writes rgb too, so none lingers.
+    EXPECT_EQ(fadeSetEntries(sampleSet(), true).back().value, "rgb");
+}
+
+TEST(FadeSetFile, ReadsAMissingOrUnknownBlendAsRgb)
+{
+    const std::string saved = savedText(sampleSet());
+    const struct {
+        std::string lines;
+        Blend blend;
+        bool unknown;
+    } cases[] = {
+        {"", Blend::Rgb, false},
+        {"[fblend]\r\nBLEND=oklab\r\n", Blend::OkLab, false},
+        {"[FBLEND]\r\n blend = oklch \r\n", Blend::OkLch, false},
+        {"[fblend]\r\nBLEND=\r\n", Blend::Rgb, false},
+        {"[fblend]\r\nBLEND=OkLab\r\n", Blend::Rgb, true},
+        {"[fblend]\r\nBLEND=hsl\r\n", Blend::Rgb, true},
+    };
+    for (const auto &c : cases) {
+        const FadeSetReading reading = readFadeSet(saved + c.lines);
+        ASSERT_TRUE(reading.fadeSet) << c.lines;
+        EXPECT_EQ(reading.fadeSet->blend, c.blend) << c.lines;
+        EXPECT_EQ(reading.unknownBlend, c.unknown) << c.lines;
+        EXPECT_EQ(reading.fadeSet->palette, sampleSet().palette) << c.lines;
+    }
+}
+
 TEST(TnfExtension, IsAddedUnlessTheNameEndsInExactlyDotTnf)
 {
     EXPECT_EQ(withTnfExtension("myset"), "myset.tnf");

@@ -26,6 +26,7 @@ tintara::FadeSet setFrom(const tintara::FadeSetReading &reading, std::size_t siz
     set.palette[size % tintara::kSlotCount] =
         static_cast<tintara::ColorValue>(size * 2654435761u) & 0xFFFFFF;
     set.styles.italic = !set.styles.italic;
+    set.blend = static_cast<tintara::Blend>(size % 3);
     return set;
 }
 
@@ -41,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(tintara::iniValue(text, "famount", "fdamt").size() <= tintara::kMaxIniValueLength);
 
     const tintara::FadeSet set = setFrom(reading, size);
-    tintara::setIniValues(text, tintara::fadeSetEntries(set));
+    const bool blendStored = !tintara::iniValue(text, "fblend", "blend").empty();
+    tintara::setIniValues(text, tintara::fadeSetEntries(set, blendStored));
     const tintara::FadeSetReading again = tintara::readFadeSet(text);
     require(again.fadeSet.has_value());
     require(again.fadeSet->colourCount == set.colourCount);
@@ -50,5 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(again.fadeSet->styles.italic == set.styles.italic);
     require(again.fadeSet->styles.strike == set.styles.strike);
     require(again.fadeSet->styles.underline == set.styles.underline);
+    require(again.fadeSet->blend == set.blend && !again.unknownBlend);
     return 0;
 }
