@@ -1,5 +1,6 @@
 #include "engine/coded_text_renderer.h"
 
+#include "engine/ascii_case.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -28,20 +29,10 @@ constexpr StyleTag kStyleTags[] = {
 
 // Only ASCII letters change case: tags and hexadecimal digits are ASCII, and
 // font names are matched without regard to case anyway.
-char32_t toLowerAscii(char32_t c)
-{
-    return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
-}
-
-char32_t toUpperAscii(char32_t c)
-{
-    return c >= U'a' && c <= U'z' ? c - (U'a' - U'A') : c;
-}
-
 std::u32string lowerCase(std::u32string_view text)
 {
     std::u32string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), toLowerAscii);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), asciiLower<char32_t>);
     return lowered;
 }
 
@@ -161,7 +152,7 @@ float hexToValue(std::u32string_view text)
     float result = 0;
     double weight = 1;
     for (std::size_t k = text.size(); k > 0; --k) {
-        const double digit = hexDigitValue(toUpperAscii(text[k - 1]));
+        const double digit = hexDigitValue(asciiUpper(text[k - 1]));
         result = static_cast<float>(static_cast<double>(result) + digit * weight);
         weight *= 16;
     }
