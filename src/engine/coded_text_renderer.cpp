@@ -152,22 +152,11 @@ float hexToValue(std::u32string_view text)
     float result = 0;
     double weight = 1;
     for (std::size_t k = text.size(); k > 0; --k) {
-        const double digit = hexDigitValue(asciiUpper(text[k - 1]));
+        const double digit = hexDigitValue(text[k - 1]).value_or(0);
         result = static_cast<float>(static_cast<double>(result) + digit * weight);
         weight *= 16;
     }
     return result;
-}
-
-std::int16_t hexDigitValue(char32_t ch)
-{
-    if (ch >= U'0' && ch <= U'9') {
-        return static_cast<std::int16_t>(ch - U'0');
-    }
-    if (ch >= U'A' && ch <= U'F') {
-        return static_cast<std::int16_t>(ch - U'A' + 10);
-    }
-    return 0;
 }
 
 } // namespace tintara

@@ -293,14 +293,3 @@ TEST(HexToValue, KeepsTheLastEightCharactersInSinglePrecision)
     EXPECT_EQ(hexToValue(U"1FCBC512"), 533447936.0f);
     EXPECT_EQ(hexToValue(U"x1FCBC512"), 533447936.0f);
 }
-
-TEST(HexDigitValue, OnlyDigitsAndUpperCaseLettersCount)
-{
-    EXPECT_EQ(hexDigitValue(U'0'), 0);
-    EXPECT_EQ(hexDigitValue(U'9'), 9);
-    EXPECT_EQ(hexDigitValue(U'A'), 10);
-    EXPECT_EQ(hexDigitValue(U'F'), 15);
-    EXPECT_EQ(hexDigitValue(U'a'), 0);
-    EXPECT_EQ(hexDigitValue(U'G'), 0);
-    EXPECT_EQ(hexDigitValue(U'\uFF21'), 0); // full-width A
-}
