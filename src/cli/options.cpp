@@ -34,8 +34,7 @@ ColorValue parseHtmlColour(std::string item)
 // --runs renders coded text that is already made, so nothing about a fade applies.
 void checkRunsOptions(const Options &options, bool coloursGiven, std::size_t operandCount)
 {
-    const FadeStyles &styles = options.styles;
-    if (coloursGiven || styles.bold || styles.italic || styles.strike || styles.underline) {
+    if (coloursGiven || options.styles != FadeStyles{}) {
         throw UsageError("--runs renders coded text as it is: it takes no --colors or styles");
     }
     if (operandCount > 1) {

@@ -14,19 +14,6 @@ namespace
 
 constexpr auto npos = std::u32string_view::npos;
 
-struct StyleTag {
-    std::u32string_view tag;
-    bool TextFormat::*flag;
-    bool value;
-};
-
-constexpr StyleTag kStyleTags[] = {
-    {U"u", &TextFormat::underline, true}, {U"/u", &TextFormat::underline, false},
-    {U"s", &TextFormat::strike, true},    {U"/s", &TextFormat::strike, false},
-    {U"b", &TextFormat::bold, true},      {U"/b", &TextFormat::bold, false},
-    {U"i", &TextFormat::italic, true},    {U"/i", &TextFormat::italic, false},
-};
-
 // Only ASCII letters change case: tags and hexadecimal digits are ASCII, and
 // font names are matched without regard to case anyway.
 std::u32string lowerCase(std::u32string_view text)
@@ -100,9 +87,12 @@ std::u32string_view fontFaceName(std::u32string_view tag)
 
 void applyTag(std::u32string_view tag, TextFormat &format)
 {
-    for (const StyleTag &style : kStyleTags) {
-        if (tag == style.tag) {
-            format.*style.flag = style.value;
+    // "<b>" switches its style on and "</b>" off; the tag is lower-cased already.
+    const bool closing = tag.starts_with(U'/');
+    const std::u32string_view name = closing ? tag.substr(1) : tag;
+    for (const StyleEntry &entry : kStyles) {
+        if (name.size() == 1 && name[0] == asciiLower<char32_t>(entry.tag)) {
+            format.styles.*entry.flag = !closing;
             return;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/color.h"
+#include "engine/fade_styles.h"
 
 #include <string>
 #include <string_view>
@@ -13,10 +14,7 @@ namespace tintara
 struct TextFormat {
     std::string font = "Arial";
     int sizePoints = 10;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
+    FadeStyles styles;
     ColorValue color = 0; // black
 
     friend bool operator==(const TextFormat &, const TextFormat &) = default;

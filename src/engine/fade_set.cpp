@@ -24,17 +24,6 @@ constexpr std::array<ComponentKeys, 3> kComponentKeys{{
     {"blclrs", "bl"},
 }};
 
-struct StyleKey {
-    std::string_view key;
-    bool FadeStyles::*flag;
-};
-constexpr std::array<StyleKey, 4> kStyleKeys{{
-    {"bold", &FadeStyles::bold},
-    {"italic", &FadeStyles::italic},
-    {"strike", &FadeStyles::strike},
-    {"underline", &FadeStyles::underline},
-}};
-
 std::string quoted(std::string_view text)
 {
     return "'" + std::string(text) + "'";
@@ -97,8 +86,8 @@ FadeSetReading readFadeSet(std::string_view fileText)
     for (int k = 0; k < kSlotCount; ++k) {
         set.palette[k] = makeColor(components[0][k], components[1][k], components[2][k]);
     }
-    for (const auto &[key, flag] : kStyleKeys) {
-        set.styles.*flag = iniValue(fileText, kStyleSection, key) == "1";
+    for (const StyleEntry &entry : kStyles) {
+        set.styles.*entry.flag = iniValue(fileText, kStyleSection, entry.name) == "1";
     }
     reading.fadeSet = set;
     return reading;
@@ -116,7 +105,7 @@ FadeSetReading loadFadeSetFile(const std::string &path)
 std::vector<IniEntry> fadeSetEntries(const FadeSet &set)
 {
     std::vector<IniEntry> entries;
-    entries.reserve(1 + 3 * kSlotCount + kStyleKeys.size());
+    entries.reserve(1 + 3 * kSlotCount + kStyles.size());
     entries.push_back(
         {std::string(kCountSection), std::string(kCountKey), std::to_string(set.colourCount)});
     for (std::size_t c = 0; c < kComponentKeys.size(); ++c) {
@@ -127,9 +116,9 @@ std::vector<IniEntry> fadeSetEntries(const FadeSet &set)
                                std::to_string(componentOf(rgb, c))});
         }
     }
-    for (const auto &[key, flag] : kStyleKeys) {
-        entries.push_back(
-            {std::string(kStyleSection), std::string(key), set.styles.*flag ? "1" : "0"});
+    for (const StyleEntry &entry : kStyles) {
+        entries.push_back({std::string(kStyleSection), std::string(entry.name),
+                           set.styles.*entry.flag ? "1" : "0"});
     }
     return entries;
 }

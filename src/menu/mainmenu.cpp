@@ -5,8 +5,6 @@
 
 #include <QMenu>
 
-#include <array>
-
 namespace tintara
 {
 
@@ -48,18 +46,16 @@ QMenu *addSubMenu(QMenu *menu, const QString &name, const QString &caption)
     return sub;
 }
 
-struct StyleEntry {
-    Style style;
-    const char *name;
-    const char *caption;
-};
+QString styleName(const StyleEntry &entry)
+{
+    return QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+}
 
-constexpr std::array<StyleEntry, 4> kStyleEntries{{
-    {Style::Bold, "mnu_bold", "bold"},
-    {Style::Italic, "mnu_italic", "italic"},
-    {Style::Strike, "mnu_strike", "strike"},
-    {Style::Underline, "mnu_underline", "underline"},
-}};
+// mnu_bold, mnu_italic, mnu_strike and mnu_underline.
+QString styleEntryName(const StyleEntry &entry)
+{
+    return QStringLiteral("mnu_") + styleName(entry);
+}
 
 void addPaletteMenu(QMenu *menu)
 {
@@ -78,10 +74,9 @@ void addStyleMenu(QMenu *menu)
 {
     QMenu *weights =
         addSubMenu(menu, QStringLiteral("mnu_fweights"), QStringLiteral("use font weights..."));
-    for (const StyleEntry &entry : kStyleEntries) {
+    for (const StyleEntry &entry : kStyles) {
         // A checkable entry toggles its own mark when chosen: the style toggle.
-        addEntry(weights, QString::fromLatin1(entry.name), QString::fromLatin1(entry.caption))
-            ->setCheckable(true);
+        addEntry(weights, styleEntryName(entry), styleName(entry))->setCheckable(true);
     }
 }
 
@@ -142,12 +137,7 @@ QAction *MainMenu::cnum(int slot) const
 
 QAction *MainMenu::styleAction(Style style) const
 {
-    for (const StyleEntry &entry : kStyleEntries) {
-        if (entry.style == style) {
-            return action(QString::fromLatin1(entry.name));
-        }
-    }
-    return nullptr;
+    return action(styleEntryName(styleEntry(style)));
 }
 
 QString MainMenu::codingFileName() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/fade_command.h"
+#include "engine/fade_styles.h"
 
 #include <QWidget>
 

@@ -6,27 +6,8 @@
 
 #include <QAction>
 
-#include <array>
-
 namespace tintara
 {
-
-namespace
-{
-
-struct StyleFlag {
-    Style style;
-    bool FadeStyles::*flag;
-};
-
-constexpr std::array<StyleFlag, 4> kStyleFlags{{
-    {Style::Bold, &FadeStyles::bold},
-    {Style::Italic, &FadeStyles::italic},
-    {Style::Strike, &FadeStyles::strike},
-    {Style::Underline, &FadeStyles::underline},
-}};
-
-} // namespace
 
 FadeSet workspaceFadeSet(Forms &forms)
 {
@@ -37,8 +18,8 @@ FadeSet workspaceFadeSet(Forms &forms)
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         set.palette[slot - 1] = win->slotColour(slot);
     }
-    for (const auto &[style, flag] : kStyleFlags) {
-        set.styles.*flag = menu->styleAction(style)->isChecked();
+    for (const StyleEntry &entry : kStyles) {
+        set.styles.*entry.flag = menu->styleAction(entry.style)->isChecked();
     }
     return set;
 }
@@ -58,8 +39,8 @@ void applyFadeSetReading(Forms &forms, const FadeSetReading &reading)
         win->setSlotColour(slot, set.palette[slot - 1]);
     }
     const MainMenu *menu = forms.mainmenu();
-    for (const auto &[style, flag] : kStyleFlags) {
-        menu->styleAction(style)->setChecked(set.styles.*flag);
+    for (const StyleEntry &entry : kStyles) {
+        menu->styleAction(entry.style)->setChecked(set.styles.*entry.flag);
     }
     win->selectSlot(1);
 }

@@ -14,10 +14,10 @@ QTextCharFormat qtFormat(const TextFormat &format)
     QTextCharFormat qt;
     qt.setFontFamilies({QString::fromStdString(format.font)});
     qt.setFontPointSize(format.sizePoints);
-    qt.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
-    qt.setFontItalic(format.italic);
-    qt.setFontUnderline(format.underline);
-    qt.setFontStrikeOut(format.strike);
+    qt.setFontWeight(format.styles.bold ? QFont::Bold : QFont::Normal);
+    qt.setFontItalic(format.styles.italic);
+    qt.setFontUnderline(format.styles.underline);
+    qt.setFontStrikeOut(format.styles.strike);
     const RgbTriple colour = splitColor(format.color);
     qt.setForeground(QColor(colour.red, colour.green, colour.blue));
     return qt;

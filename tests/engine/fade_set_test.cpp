@@ -25,10 +25,7 @@ void expectSameSet(const FadeSet &actual, const FadeSet &expected)
 {
     EXPECT_EQ(actual.colourCount, expected.colourCount);
     EXPECT_EQ(actual.palette, expected.palette);
-    EXPECT_EQ(actual.styles.bold, expected.styles.bold);
-    EXPECT_EQ(actual.styles.italic, expected.styles.italic);
-    EXPECT_EQ(actual.styles.strike, expected.styles.strike);
-    EXPECT_EQ(actual.styles.underline, expected.styles.underline);
+    EXPECT_TRUE(actual.styles == expected.styles);
 }
 
 std::string savedText(const FadeSet &set, std::string text = {})
