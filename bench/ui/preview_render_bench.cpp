@@ -2,11 +2,11 @@
 // paint included, next to QTextEdit::setHtml of the same coded text into the
 // same box: 3000 characters, 10 colours, all four styles. The preview should
 // cost no more than setHtml, and aims for 0.7 times.
+#include "app/forms.h"
 #include "engine/fade_command.h"
 #include "preview/previewwin.h"
 #include "preview/rich_text_render.h"
 #include "ratio_reporter.h"
-#include "shell/forms.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "shell/about_credits.h"
+#include "about/about_credits.h"
 
 namespace tintara
 {

@@ -1,12 +1,12 @@
-#include "shell/aboutwin.h"
+#include "about/aboutwin.h"
 
+#include "about/about_credits.h"
+#include "app/forms.h"
 #include "preview/htmlwin.h"
-#include "shell/about_credits.h"
-#include "shell/forms.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
-#include "shell/twips.h"
-#include "shell/window_procedures.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+#include "ui/window_procedures.h"
 #include "workspace/tintarawin.h"
 
 #include <QCloseEvent>

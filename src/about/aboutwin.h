@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/frameless_form.h"
+#include "ui/frameless_form.h"
 
 class QLabel;
 class QTimer;

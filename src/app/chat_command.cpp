@@ -1,8 +1,8 @@
-#include "menu/chat_command.h"
+#include "app/chat_command.h"
 
+#include "app/forms.h"
 #include "chat/chat_room.h"
 #include "preview/htmlwin.h"
-#include "shell/forms.h"
 
 namespace tintara
 {

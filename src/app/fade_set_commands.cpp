@@ -1,9 +1,9 @@
-#include "menu/fade_set_commands.h"
+#include "app/fade_set_commands.h"
 
+#include "app/forms.h"
+#include "app/workspace_fade_set.h"
 #include "engine/file_replace.h"
-#include "menu/workspace_fade_set.h"
-#include "shell/file_dialog.h"
-#include "shell/forms.h"
+#include "ui/file_dialog.h"
 #include "workspace/tintarawin.h"
 
 #include <QFile>

@@ -1,15 +1,15 @@
-#include "shell/forms.h"
+#include "app/forms.h"
 
+#include "about/aboutwin.h"
+#include "app/menu_commands.h"
+#include "app/preview_command.h"
 #include "chat/platform_window_system.h"
 #include "chat/seconds_clock.h"
 #include "menu/mainmenu.h"
-#include "menu/menu_commands.h"
 #include "preview/htmlwin.h"
-#include "preview/preview_command.h"
 #include "preview/previewwin.h"
-#include "shell/aboutwin.h"
-#include "shell/clipboard.h"
-#include "shell/file_dialog.h"
+#include "ui/clipboard.h"
+#include "ui/file_dialog.h"
 #include "workspace/tintarawin.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "shell/introduction.h"
+#include "app/introduction.h"
 
-#include "shell/artwork.h"
-#include "shell/twips.h"
-#include "shell/window_procedures.h"
+#include "ui/artwork.h"
+#include "ui/twips.h"
+#include "ui/window_procedures.h"
 
 #include <QCloseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "shell/artwork.h"
-#include "shell/forms.h"
-#include "shell/introduction.h"
-#include "shell/single_instance.h"
-#include "shell/startup.h"
+#include "app/forms.h"
+#include "app/introduction.h"
+#include "app/single_instance.h"
+#include "app/startup.h"
+#include "ui/artwork.h"
 
 #include <QApplication>
 #include <QScreen>

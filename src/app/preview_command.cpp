@@ -1,8 +1,8 @@
-#include "preview/preview_command.h"
+#include "app/preview_command.h"
 
+#include "app/forms.h"
 #include "preview/htmlwin.h"
 #include "preview/previewwin.h"
-#include "shell/forms.h"
 
 namespace tintara
 {

@@ -1,4 +1,4 @@
-#include "menu/random_colours_command.h"
+#include "app/random_colours_command.h"
 
 #include "engine/random_colours.h"
 #include "workspace/tintarawin.h"

@@ -1,7 +1,7 @@
-#include "menu/save_coding.h"
+#include "app/save_coding.h"
 
 #include "menu/mainmenu.h"
-#include "shell/file_dialog.h"
+#include "ui/file_dialog.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

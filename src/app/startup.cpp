@@ -1,8 +1,8 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
+#include "app/forms.h"
 #include "preview/htmlwin.h"
-#include "shell/forms.h"
-#include "shell/twips.h"
+#include "ui/twips.h"
 #include "workspace/tintarawin.h"
 
 #include <QScreen>

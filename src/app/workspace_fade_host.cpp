@@ -1,8 +1,8 @@
-#include "workspace/workspace_fade_host.h"
+#include "app/workspace_fade_host.h"
 
+#include "app/forms.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
-#include "shell/forms.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>

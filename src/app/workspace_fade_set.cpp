@@ -1,7 +1,7 @@
-#include "menu/workspace_fade_set.h"
+#include "app/workspace_fade_set.h"
 
+#include "app/forms.h"
 #include "menu/mainmenu.h"
-#include "shell/forms.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "menu/mainmenu.h"
 
 #include "engine/fade.h"
-#include "shell/look.h"
+#include "ui/look.h"
 
 #include <QMenu>
 

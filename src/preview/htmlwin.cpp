@@ -1,12 +1,12 @@
 #include "preview/htmlwin.h"
 
+#include "app/forms.h"
 #include "menu/mainmenu.h"
-#include "shell/clipboard.h"
-#include "shell/forms.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
-#include "shell/twips.h"
-#include "shell/window_procedures.h"
+#include "ui/clipboard.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+#include "ui/window_procedures.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>

@@ -1,12 +1,12 @@
 #include "preview/previewwin.h"
 
+#include "app/forms.h"
 #include "preview/pump_events.h"
 #include "preview/rich_text_render.h"
-#include "shell/forms.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
-#include "shell/twips.h"
-#include "shell/window_procedures.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+#include "ui/window_procedures.h"
 
 #include <QCloseEvent>
 #include <QTextEdit>

@@ -1,6 +1,6 @@
-#include "shell/artwork.h"
+#include "ui/artwork.h"
 
-#include "shell/look.h"
+#include "ui/look.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "shell/clipboard.h"
+#include "ui/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "shell/file_dialog.h"
+#include "ui/file_dialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "shell/frameless_form.h"
+#include "ui/frameless_form.h"
 
-#include "shell/artwork.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
-#include "shell/twips.h"
+#include "ui/artwork.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QPainter>

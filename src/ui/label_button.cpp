@@ -1,6 +1,6 @@
-#include "shell/label_button.h"
+#include "ui/label_button.h"
 
-#include "shell/look.h"
+#include "ui/look.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "shell/window_procedures.h"
+#include "ui/window_procedures.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -1,17 +1,17 @@
 #include "workspace/tintarawin.h"
 
+#include "app/forms.h"
+#include "app/workspace_fade_host.h"
 #include "engine/fade_command.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
-#include "shell/forms.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
-#include "shell/twips.h"
-#include "shell/window_procedures.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+#include "ui/window_procedures.h"
 #include "workspace/bar_look.h"
 #include "workspace/colour_sample.h"
 #include "workspace/horizontal_bar.h"
-#include "workspace/workspace_fade_host.h"
 
 #include <QEvent>
 #include <QLabel>

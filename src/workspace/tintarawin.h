@@ -2,7 +2,7 @@
 
 #include "engine/color.h"
 #include "engine/fade.h"
-#include "shell/frameless_form.h"
+#include "ui/frameless_form.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
+#include "about/aboutwin.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
 #include "preview/previewwin.h"
-#include "shell/aboutwin.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
-#include "shell/look.h"
+#include "support/controls.h"
+#include "support/fake_seams.h"
+#include "ui/look.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
+#include "support/controls.h"
+#include "support/fake_seams.h"
 #include "workspace/tintarawin.h"
 
-#include "chat/simulated_chat_client.h"
-#include "chat/stepping_clock.h"
+#include "support/simulated_chat_client.h"
+#include "support/stepping_clock.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #include "preview/htmlwin.h"
-#include "workspace_driver.h"
+#include "support/workspace_driver.h"
 
 #include <QDir>
 #include <QFile>

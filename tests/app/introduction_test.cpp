@@ -1,8 +1,8 @@
+#include "app/introduction.h"
+#include "app/startup.h"
 #include "preview/htmlwin.h"
-#include "shell/fake_seams.h"
-#include "shell/introduction.h"
-#include "shell/startup.h"
-#include "shell/window_procedures.h"
+#include "support/fake_seams.h"
+#include "ui/window_procedures.h"
 #include "workspace/tintarawin.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "engine/fade_set.h"
 #include "engine/random_colours.h"
-#include "workspace_driver.h"
+#include "support/workspace_driver.h"
 
 #include <QSignalSpy>
 

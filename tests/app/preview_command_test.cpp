@@ -1,8 +1,8 @@
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
 #include "preview/previewwin.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
+#include "support/controls.h"
+#include "support/fake_seams.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
+#include "app/save_coding.h"
 #include "menu/mainmenu.h"
-#include "menu/save_coding.h"
 #include "preview/htmlwin.h"
-#include "shell/fake_seams.h"
+#include "support/fake_seams.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/single_instance.h"
+#include "app/single_instance.h"
 
 #include <QLockFile>
 #include <QTemporaryDir>

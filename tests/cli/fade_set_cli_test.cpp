@@ -1,5 +1,5 @@
-#include "../engine/temp_folder.h"
 #include "run_cli.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "engine/fade_set.h"
 #include "engine/file_replace.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <algorithm>
 #include <csignal>

@@ -1,6 +1,6 @@
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
-#include "shell/fake_seams.h"
+#include "support/fake_seams.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
-#include "shell/look.h"
+#include "support/controls.h"
+#include "support/fake_seams.h"
+#include "ui/look.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #include "preview/previewwin.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
-#include "shell/look.h"
+#include "support/controls.h"
+#include "support/fake_seams.h"
+#include "ui/look.h"
 
 #include <QLabel>
 #include <QPointer>

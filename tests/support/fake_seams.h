@@ -2,9 +2,9 @@
 
 // Test doubles for the seams through which the windows reach the system.
 
-#include "shell/clipboard.h"
-#include "shell/file_dialog.h"
-#include "shell/forms.h"
+#include "app/forms.h"
+#include "ui/clipboard.h"
+#include "ui/file_dialog.h"
 
 #include <QList>
 #include <QStringList>

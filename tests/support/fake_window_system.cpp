@@ -1,4 +1,4 @@
-#include "fake_window_system.h"
+#include "support/fake_window_system.h"
 
 #include "engine/utf8.h"
 

@@ -1,4 +1,4 @@
-#include "simulated_chat_client.h"
+#include "support/simulated_chat_client.h"
 
 namespace
 {

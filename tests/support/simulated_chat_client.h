@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fake_window_system.h"
+#include "support/fake_window_system.h"
 
 #include <string>
 #include <vector>

@@ -4,8 +4,8 @@
 // from "options" and an entry is chosen through its action.
 
 #include "menu/mainmenu.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
+#include "support/controls.h"
+#include "support/fake_seams.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "shell/controls.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
+#include "support/controls.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,9 +1,9 @@
 #include "engine/fade_command.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
-#include "shell/look.h"
+#include "support/controls.h"
+#include "support/fake_seams.h"
+#include "ui/look.h"
 #include "workspace/colour_sample.h"
 #include "workspace/tintarawin.h"
 

@@ -1,5 +1,5 @@
 // Writes the program icon as OUTDIR/SIZE/tintara.png for each SIZE given.
-#include "shell/artwork.h"
+#include "ui/artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>
