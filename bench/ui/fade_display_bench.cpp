@@ -73,7 +73,7 @@ void BM_SetPlainTextOfTheSameResult(benchmark::State &state)
 {
     QTest::mouseClick(forms->tintarawin()->findChild<QWidget *>(QStringLiteral("btnfade")),
                       Qt::LeftButton);
-    const QString result = forms->htmlwin()->codedText();
+    const QString result = QString::fromStdString(forms->htmlwin()->codedText());
     QPlainTextEdit *box = forms->htmlwin()->txthtml();
     for (auto _ : state) {
         box->setPlainText(result);

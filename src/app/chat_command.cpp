@@ -9,8 +9,7 @@ namespace tintara
 
 void mnu_aolchat_Click(Forms &forms)
 {
-    const std::string coded = forms.htmlwin()->codedText().toStdString();
-    sendCodingToChat(coded, forms.chatWindows(), forms.clock());
+    sendCodingToChat(forms.htmlwin()->codedText(), forms.chatWindows(), forms.clock());
 }
 
 } // namespace tintara

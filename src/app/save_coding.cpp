@@ -22,17 +22,18 @@ QString htmlDocumentName(const QString &chosen)
     return chosen.endsWith(kHtmlSuffix, Qt::CaseSensitive) ? chosen : chosen + kHtmlSuffix;
 }
 
-bool writeHtmlDocument(const QString &path, const QString &text)
+bool writeHtmlDocument(const QString &path, const std::string &text)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    file.write((text + QStringLiteral("\r\n")).toUtf8());
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    file.write("\r\n");
     return file.commit();
 }
 
-void saveCoding(QWidget *parent, FileDialog &dialog, MainMenu &menu, const QString &codedText)
+void saveCoding(QWidget *parent, FileDialog &dialog, MainMenu &menu, const std::string &codedText)
 {
     const QString chosen = dialog.getSaveFileName(
         parent, {kDialogTitle, QStringLiteral("Html Documents (*.html*)"), menu.codingFileName()});

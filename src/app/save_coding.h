@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
 
 namespace tintara
@@ -14,12 +16,12 @@ class MainMenu;
 // the name already ends in exactly ".html" (case counts).
 QString htmlDocumentName(const QString &chosen);
 
-// Writes the text and a CRLF line end as UTF-8. The file is replaced as a
-// whole or not at all, so a failure never leaves a half-written file.
-bool writeHtmlDocument(const QString &path, const QString &text);
+// Writes the UTF-8 text and a CRLF line end. The file is replaced as a whole
+// or not at all, so a failure never leaves a half-written file.
+bool writeHtmlDocument(const QString &path, const std::string &text);
 
 // "&save coding...": asks for a name and saves the coded text there. Every
 // failure, cancelling included, ends the command silently.
-void saveCoding(QWidget *parent, FileDialog &dialog, MainMenu &menu, const QString &codedText);
+void saveCoding(QWidget *parent, FileDialog &dialog, MainMenu &menu, const std::string &codedText);
 
 } // namespace tintara

@@ -40,12 +40,12 @@ bool WorkspaceFadeHost::styleChecked(Style style)
 
 std::string WorkspaceFadeHost::codedText()
 {
-    return forms_.htmlwin()->codedText().toStdString();
+    return forms_.htmlwin()->codedText();
 }
 
 void WorkspaceFadeHost::setCodedText(std::string text)
 {
-    forms_.htmlwin()->setCodedText(QString::fromStdString(text));
+    forms_.htmlwin()->setCodedText(std::move(text));
 }
 
 void WorkspaceFadeHost::yield()

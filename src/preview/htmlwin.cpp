@@ -32,8 +32,8 @@ HtmlWin::HtmlWin(Forms &forms)
     addLabel(QStringLiteral("title"), QStringLiteral("html display window"),
              QRect(435, 90, 1500, 180), kTitleText);
 
-    codedText_ = QStringLiteral(".::html displayer::.");
-    txthtml_ = new QPlainTextEdit(codedText_, this);
+    codedText_ = ".::html displayer::.";
+    txthtml_ = new QPlainTextEdit(QString::fromStdString(codedText_), this);
     txthtml_->setReadOnly(true);
     txthtml_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txthtml_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -58,15 +58,15 @@ QPlainTextEdit *HtmlWin::txthtml() const
     return txthtml_;
 }
 
-QString HtmlWin::codedText() const
+const std::string &HtmlWin::codedText() const
 {
     return codedText_;
 }
 
-void HtmlWin::setCodedText(const QString &text)
+void HtmlWin::setCodedText(std::string text)
 {
-    codedText_ = text;
-    txthtml_->setPlainText(text);
+    codedText_ = std::move(text);
+    txthtml_->setPlainText(QString::fromStdString(codedText_));
 }
 
 void HtmlWin::btncopy_Click()

@@ -2,6 +2,8 @@
 
 #include "ui/frameless_form.h"
 
+#include <string>
+
 class QPlainTextEdit;
 
 namespace tintara
@@ -19,8 +21,9 @@ public:
     explicit HtmlWin(Forms &forms);
 
     QPlainTextEdit *txthtml() const;
-    QString codedText() const;
-    void setCodedText(const QString &text);
+    // The coded text in UTF-8.
+    const std::string &codedText() const;
+    void setCodedText(std::string text);
 
 signals:
     // The "preview" label was clicked; the preview window answers this.
@@ -34,7 +37,7 @@ private:
     QPlainTextEdit *txthtml_;
     // The box is read-only, so this is its text, kept as set: reading the box
     // back would turn no-break spaces into plain ones.
-    QString codedText_;
+    std::string codedText_;
 };
 
 } // namespace tintara

@@ -52,10 +52,10 @@ QTextEdit *PreviewWin::txtpreview() const
     return txtpreview_;
 }
 
-void PreviewWin::preview(const QString &codedText)
+void PreviewWin::preview(const std::string &codedText)
 {
     show();
-    renderCodedText(txtpreview_, codedText);
+    applyRuns(txtpreview_, renderCodedText(codedText));
     pumpEvents();
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui/frameless_form.h"
 
+#include <string>
+
 class QTextEdit;
 
 namespace tintara
@@ -24,7 +26,7 @@ public:
 
     // The preview command: show the window, render the coded text into it,
     // and let it paint.
-    void preview(const QString &codedText);
+    void preview(const std::string &codedText);
 
     void unload();
 

@@ -25,7 +25,7 @@ QTextCharFormat qtFormat(const TextFormat &format)
 
 } // namespace
 
-void showRenderedText(QTextEdit *box, const RenderedText &rendered)
+void applyRuns(QTextEdit *box, const RenderedText &rendered)
 {
     QFont boxFont = box->font();
     boxFont.setFamilies({QStringLiteral("Arial")});
@@ -40,11 +40,6 @@ void showRenderedText(QTextEdit *box, const RenderedText &rendered)
     }
     cursor.endEditBlock();
     box->setCurrentCharFormat(qtFormat(rendered.insertionFormat));
-}
-
-void renderCodedText(QTextEdit *box, const QString &codedText)
-{
-    showRenderedText(box, tintara::renderCodedText(codedText.toStdString()));
 }
 
 } // namespace tintara

@@ -6,11 +6,11 @@
 namespace tintara
 {
 
-void SystemClipboard::setText(const QString &text)
+void SystemClipboard::setText(const std::string &text)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(text);
+    clipboard->setText(QString::fromStdString(text));
 }
 
 } // namespace tintara

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace tintara
 {
@@ -10,14 +10,14 @@ class Clipboard
 {
 public:
     virtual ~Clipboard() = default;
-    // Empties the clipboard, then offers the text as plain text only.
-    virtual void setText(const QString &text) = 0;
+    // Empties the clipboard, then offers the UTF-8 text as plain text only.
+    virtual void setText(const std::string &text) = 0;
 };
 
 class SystemClipboard : public Clipboard
 {
 public:
-    void setText(const QString &text) override;
+    void setText(const std::string &text) override;
 };
 
 } // namespace tintara

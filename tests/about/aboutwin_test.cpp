@@ -127,7 +127,7 @@ private slots:
     void setsTheOtherWindowsOutOfTheWayAndClosesThePreview()
     {
         const QPointer<PreviewWin> preview = fakes->forms.previewwin();
-        preview->preview(QStringLiteral("<b>shown</b>"));
+        preview->preview("<b>shown</b>");
         QVERIFY(fakes->forms.previewOpen());
 
         const QPointer<AboutWin> about = chooseAbout();

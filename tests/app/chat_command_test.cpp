@@ -39,7 +39,7 @@ private slots:
         TintaraWin *main = fakes.forms.tintarawin();
         main->txtfade1()->setText(QStringLiteral("hi"));
         QTest::keyClick(main->txtfade1(), Qt::Key_Return);
-        const QString coded = fakes.forms.htmlwin()->codedText();
+        const QString coded = QString::fromStdString(fakes.forms.htmlwin()->codedText());
         QVERIFY(coded.contains(QStringLiteral("</Font>")));
 
         send(fakes.forms);
@@ -48,15 +48,16 @@ private slots:
         expected.remove(QStringLiteral("</Font>"));
         QCOMPARE(QString::fromStdString(client.sentLines().front()), expected);
         QCOMPARE(tree.text(room.input), "half a li");
-        QCOMPARE(fakes.forms.htmlwin()->codedText(), coded);
+        QCOMPARE(QString::fromStdString(fakes.forms.htmlwin()->codedText()), coded);
     }
 
     void endsQuietlyWithoutAChatClient()
     {
         FormsWithFakes fakes; // this system's own window layer: no client can be running
-        fakes.forms.htmlwin()->setCodedText(QStringLiteral("<Font Color=#FF0000>x</Font>"));
+        fakes.forms.htmlwin()->setCodedText("<Font Color=#FF0000>x</Font>");
         send(fakes.forms);
-        QCOMPARE(fakes.forms.htmlwin()->codedText(), "<Font Color=#FF0000>x</Font>");
+        QCOMPARE(QString::fromStdString(fakes.forms.htmlwin()->codedText()),
+                 "<Font Color=#FF0000>x</Font>");
     }
 };
 

@@ -105,7 +105,7 @@ private:
     QString fade()
     {
         QTest::mouseClick(control(run->win, "btnfade"), Qt::LeftButton);
-        return run->fakes->forms.htmlwin()->codedText();
+        return QString::fromStdString(run->fakes->forms.htmlwin()->codedText());
     }
     // Count 6, slot 6 being edited, every slot (7, 7, 7) and italic on: a
     // state that no test file holds.

@@ -89,11 +89,11 @@ private slots:
 
     void anEmptyBoxGivesTwoBytesAndTextIsWrittenAsUtf8()
     {
-        fakes->forms.htmlwin()->setCodedText(QString());
+        fakes->forms.htmlwin()->setCodedText("");
         saveAs("empty.html");
         QCOMPARE(contents(path("empty.html")), QByteArray("\r\n"));
 
-        fakes->forms.htmlwin()->setCodedText(QString::fromUtf8("<Font Color=#FF0000>é</Font>"));
+        fakes->forms.htmlwin()->setCodedText("<Font Color=#FF0000>é</Font>");
         saveAs("PAGE.HTML");
         QCOMPARE(contents(path("PAGE.HTML.html")),
                  QByteArray("<Font Color=#FF0000>\xc3\xa9</Font>\r\n"));
@@ -102,7 +102,7 @@ private slots:
     void aSecondSaveOffersTheLastNameAndReplacesTheFile()
     {
         saveAs("page");
-        fakes->forms.htmlwin()->setCodedText(QStringLiteral("second"));
+        fakes->forms.htmlwin()->setCodedText("second");
         saveAs("page.html");
         QCOMPARE(fakes->dialog->requests.at(1).fileName, path("page.html"));
         QCOMPARE(contents(path("page.html")), QByteArray("second\r\n"));
@@ -138,7 +138,7 @@ private slots:
         saveAs("taken.html");
         QCOMPARE(files(), QStringList({"taken.html"}));
         QVERIFY(QFileInfo(path("taken.html")).isDir());
-        QVERIFY(!writeHtmlDocument(path("taken.html"), QStringLiteral("x")));
+        QVERIFY(!writeHtmlDocument(path("taken.html"), "x"));
     }
 };
 

@@ -135,7 +135,8 @@ private slots:
         bold->trigger();
         QVERIFY(!bold->isChecked());
         menu->mnu()->close();
-        QCOMPARE(fakes->forms.htmlwin()->codedText(), ".::html displayer::.");
+        QCOMPARE(QString::fromStdString(fakes->forms.htmlwin()->codedText()),
+                 ".::html displayer::.");
     }
 
     void minimizeMinimisesTheMainWindowAndTheCodedTextOneFollows()
@@ -172,7 +173,8 @@ private slots:
         QTimer::singleShot(0, menu, [this] { menu->action("mnu_exit")->trigger(); });
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, main->btnfade_Click());
         QCOMPARE(fakes->quits, 1);
-        QCOMPARE(fakes->forms.htmlwin()->codedText(), ".::html displayer::.");
+        QCOMPARE(QString::fromStdString(fakes->forms.htmlwin()->codedText()),
+                 ".::html displayer::.");
     }
 };
 

@@ -19,7 +19,7 @@ private:
     std::unique_ptr<FormsWithFakes> fakes;
     QPointer<PreviewWin> win;
 
-    void openPreview(const QString &coded)
+    void openPreview(const std::string &coded)
     {
         if (win == nullptr) {
             win = new PreviewWin(fakes->forms);
@@ -67,7 +67,7 @@ private slots:
 
     void previewShowsTheWindowThenTheRenderedText()
     {
-        openPreview(QStringLiteral(".::html displayer::."));
+        openPreview(".::html displayer::.");
         QVERIFY(win->isVisible());
         QCOMPARE(win->txtpreview()->toPlainText(), ".::html displayer::.");
         QCOMPARE(win->txtpreview()->currentCharFormat().foreground().color(), QColor(Qt::black));
@@ -75,17 +75,17 @@ private slots:
 
     void aLongLineShowsFromItsStart()
     {
-        openPreview(QStringLiteral("<b>") + QString(3000, QLatin1Char('w')));
+        openPreview("<b>" + std::string(3000, 'w'));
         QCOMPARE(win->txtpreview()->verticalScrollBar()->value(), 0);
         QCOMPARE(win->txtpreview()->textCursor().position(), 3000);
     }
 
     void previewingAgainRendersTheCurrentTextInTheSameWindow()
     {
-        openPreview(QStringLiteral("<b>first</b>"));
+        openPreview("<b>first</b>");
         const QPointer<PreviewWin> first = win;
         first->move(300, 200);
-        openPreview(QStringLiteral("<i>second</i>"));
+        openPreview("<i>second</i>");
         QCOMPARE(win, first);
         QCOMPARE(win->pos(), QPoint(300, 200));
         QCOMPARE(win->txtpreview()->toPlainText(), "second");
@@ -95,7 +95,7 @@ private slots:
 
     void theCloseLabelUnloadsItAndClearsTheFlag()
     {
-        openPreview(QStringLiteral("x"));
+        openPreview("x");
         QTest::mouseClick(control(win, "btnclose"), Qt::LeftButton);
         QVERIFY(!fakes->forms.previewOpen());
         QVERIFY(!win->isVisible());
@@ -108,20 +108,20 @@ private slots:
 
     void closingFromOutsideUnloadsItLikeTheLabel()
     {
-        openPreview(QStringLiteral("x"));
+        openPreview("x");
         fakes->forms.unloadPreviewIfOpen();
         QVERIFY(!fakes->forms.previewOpen());
         finishDeletes();
         QVERIFY(win == nullptr);
 
-        openPreview(QStringLiteral("again"));
+        openPreview("again");
         QVERIFY(fakes->forms.previewOpen());
         QCOMPARE(win->txtpreview()->toPlainText(), "again");
     }
 
     void theCloseLabelDarkensOnlyWhileHeld()
     {
-        openPreview(QStringLiteral("x"));
+        openPreview("x");
         QWidget *close = control(win, "btnclose");
         QTest::mousePress(close, Qt::LeftButton);
         QCOMPARE(textColour(close), kPressedText);

@@ -53,6 +53,8 @@ class RichTextRenderTest : public QObject
 private:
     std::unique_ptr<QTextEdit> box;
 
+    void render(const std::string &coded) { applyRuns(box.get(), renderCodedText(coded)); }
+
 private slots:
     void init()
     {
@@ -69,7 +71,7 @@ private slots:
             fadeLine("Hi", std::vector<ColorValue>{255, 255 << 16},
                      FadeStyles{.bold = true, .italic = true, .strike = true, .underline = true});
         QVERIFY(coded);
-        renderCodedText(box.get(), QString::fromStdString(*coded));
+        render(*coded);
 
         QCOMPARE(box->toPlainText(), "Hi");
         const QList<ShownCharacter> shown = shownCharacters(*box);
@@ -80,12 +82,12 @@ private slots:
 
     void replacesTheTextAndResetsWhatTypingInserts()
     {
-        renderCodedText(box.get(), QString());
+        render("");
         QCOMPARE(box->toPlainText(), QString());
         QCOMPARE(box->font().family(), "Arial");
         verifyFormat(box->currentCharFormat(), "Arial", false, false, false, false, Qt::black);
 
-        renderCodedText(box.get(), QStringLiteral(".::html displayer::."));
+        render(".::html displayer::.");
         QCOMPARE(box->toPlainText(), ".::html displayer::.");
         verifyFormat(shownCharacters(*box).first().format, "Arial", false, false, false, false,
                      Qt::black);
@@ -93,8 +95,7 @@ private slots:
 
     void typingAfterwardsContinuesInTheLastFormat()
     {
-        renderCodedText(box.get(), QStringLiteral("<Font Face=\"Courier New\"><u>ab</u>"
-                                                  "<font color=#FF8000>c</font>"));
+        render("<Font Face=\"Courier New\"><u>ab</u><font color=#FF8000>c</font>");
         box->setFocus();
         QTest::keyClicks(box.get(), QStringLiteral("d"));
         QCOMPARE(box->toPlainText(), "abcd");
@@ -115,7 +116,7 @@ private slots:
         const std::string text(3000, 'x');
         const std::optional<std::string> coded = fadeLine(text, colours, FadeStyles{});
         QVERIFY(coded);
-        renderCodedText(box.get(), QString::fromStdString(*coded));
+        render(*coded);
 
         QCOMPARE(box->toPlainText(), QString::fromStdString(text));
         const QList<ShownCharacter> shown = shownCharacters(*box);
@@ -128,7 +129,7 @@ private slots:
 
     void showsCharactersBeyondTheBasicPlaneWhole()
     {
-        renderCodedText(box.get(), QStringLiteral("<font color=#00ff00>🙂</font>é\xFF"));
+        render("<font color=#00ff00>🙂</font>é\u00FF");
         QCOMPARE(box->toPlainText(), QStringLiteral("🙂é\u00FF"));
     }
 

@@ -54,7 +54,7 @@ private:
 class RecordingClipboard : public Clipboard
 {
 public:
-    void setText(const QString &text) override { texts.append(text); }
+    void setText(const std::string &text) override { texts.append(QString::fromStdString(text)); }
 
     QStringList texts;
 };

@@ -45,7 +45,7 @@ private:
     MainMenu *menu = nullptr;
 
     QScrollBar *bar(const char *name) { return control<QScrollBar>(win, name); }
-    QString codedText() { return fakes->forms.htmlwin()->codedText(); }
+    QString codedText() { return QString::fromStdString(fakes->forms.htmlwin()->codedText()); }
     void click(const char *button, Qt::MouseButton mouse = Qt::LeftButton)
     {
         QTest::mouseClick(control(win, button), mouse);
