@@ -13,6 +13,7 @@
 #include "workspace/tintarawin.h"
 
 #include <QApplication>
+#include <QMenu>
 
 #include <cstdlib>
 
@@ -46,7 +47,9 @@ TintaraWin *Forms::tintarawin()
 HtmlWin *Forms::htmlwin()
 {
     if (!htmlwin_) {
-        htmlwin_ = std::make_unique<HtmlWin>(*this);
+        htmlwin_ = std::make_unique<HtmlWin>(*clipboard_);
+        QObject::connect(htmlwin_.get(), &HtmlWin::opsRequested, htmlwin_.get(),
+                         [this](QPoint at) { mainmenu()->mnu2()->popup(at); });
         QObject::connect(htmlwin_.get(), &HtmlWin::previewRequested, htmlwin_.get(),
                          [this] { runPreviewCommand(*this); });
     }
@@ -90,11 +93,6 @@ FileDialog &Forms::fileDialog()
 void Forms::setFileDialog(std::unique_ptr<FileDialog> dialog)
 {
     fileDialog_ = std::move(dialog);
-}
-
-Clipboard &Forms::clipboard()
-{
-    return *clipboard_;
 }
 
 void Forms::setClipboard(std::unique_ptr<Clipboard> clipboard)

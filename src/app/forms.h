@@ -37,9 +37,10 @@ public:
     // The preview window is loaded on demand and unloaded when it closes.
     PreviewWin *previewwin();
 
+    // The seams are set before the windows that use them are made: a window
+    // keeps the seam it was given.
     FileDialog &fileDialog();
     void setFileDialog(std::unique_ptr<FileDialog> dialog);
-    Clipboard &clipboard();
     void setClipboard(std::unique_ptr<Clipboard> clipboard);
 
     // The chat client's windows, and the time-of-day clock the chat command

@@ -1,14 +1,11 @@
 #include "preview/htmlwin.h"
 
-#include "app/forms.h"
-#include "menu/mainmenu.h"
 #include "ui/clipboard.h"
 #include "ui/label_button.h"
 #include "ui/look.h"
 #include "ui/twips.h"
 #include "ui/window_procedures.h"
 
-#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace tintara
@@ -24,10 +21,10 @@ constexpr int kMenuBelowOpsTwips = 110;
 
 } // namespace
 
-HtmlWin::HtmlWin(Forms &forms)
+HtmlWin::HtmlWin(Clipboard &clipboard)
     : FramelessForm(QStringLiteral("htmlwin"), QStringLiteral("html display window"),
                     twipsSize(2370, 1620)),
-      forms_(forms)
+      clipboard_(clipboard)
 {
     addLabel(QStringLiteral("title"), QStringLiteral("html display window"),
              QRect(435, 90, 1500, 180), kTitleText);
@@ -71,13 +68,13 @@ void HtmlWin::setCodedText(std::string text)
 
 void HtmlWin::btncopy_Click()
 {
-    forms_.clipboard().setText(codedText());
+    clipboard_.setText(codedText_);
 }
 
 void HtmlWin::btnsave_Click()
 {
     const QPoint at = twipsPoint(kMenuLeftTwips, kOpsTwips.y() + kMenuBelowOpsTwips);
-    forms_.mainmenu()->mnu2()->popup(mapToGlobal(at));
+    emit opsRequested(mapToGlobal(at));
 }
 
 } // namespace tintara

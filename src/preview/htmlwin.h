@@ -9,16 +9,17 @@ class QPlainTextEdit;
 namespace tintara
 {
 
-class Forms;
+class Clipboard;
 
 // The coded-text window: shows the result of the last fade in the read-only
-// box txthtml, copies it to the clipboard, and opens the second options menu.
+// box txthtml, copies it to the clipboard, and asks for the second options
+// menu and for the preview.
 class HtmlWin : public FramelessForm
 {
     Q_OBJECT
 
 public:
-    explicit HtmlWin(Forms &forms);
+    explicit HtmlWin(Clipboard &clipboard);
 
     QPlainTextEdit *txthtml() const;
     // The coded text in UTF-8.
@@ -26,14 +27,16 @@ public:
     void setCodedText(std::string text);
 
 signals:
-    // The "preview" label was clicked; the preview window answers this.
+    // "ops." was clicked: the second options menu belongs at `at` (global).
+    void opsRequested(QPoint at);
+    // The "preview" label was clicked.
     void previewRequested();
 
 private:
     void btncopy_Click();
     void btnsave_Click();
 
-    Forms &forms_;
+    Clipboard &clipboard_;
     QPlainTextEdit *txthtml_;
     // The box is read-only, so this is its text, kept as set: reading the box
     // back would turn no-break spaces into plain ones.
