@@ -2,7 +2,6 @@
 // paint included, next to QTextEdit::setHtml of the same coded text into the
 // same box: 3000 characters, 10 colours, all four styles. The preview should
 // cost no more than setHtml, and aims for 0.7 times.
-#include "app/forms.h"
 #include "engine/fade_command.h"
 #include "preview/previewwin.h"
 #include "preview/rich_text_render.h"
@@ -78,8 +77,7 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    Forms forms;
-    PreviewWin preview(forms);
+    PreviewWin preview;
     window = &preview;
     codedText = fadedSample();
     codedHtml = QString::fromStdString(codedText);

@@ -2,7 +2,6 @@
 
 #include "about/aboutwin.h"
 #include "app/menu_commands.h"
-#include "app/preview_command.h"
 #include "chat/platform_window_system.h"
 #include "chat/seconds_clock.h"
 #include "menu/mainmenu.h"
@@ -31,7 +30,7 @@ Forms::Forms()
 
 Forms::~Forms()
 {
-    // The preview refers back to these forms, so it must not outlive them.
+    // The open windows go with the forms that joined them to the others.
     delete previewwin_.data();
     delete aboutwin_.data();
 }
@@ -51,7 +50,7 @@ HtmlWin *Forms::htmlwin()
         QObject::connect(htmlwin_.get(), &HtmlWin::opsRequested, htmlwin_.get(),
                          [this](QPoint at) { mainmenu()->mnu2()->popup(at); });
         QObject::connect(htmlwin_.get(), &HtmlWin::previewRequested, htmlwin_.get(),
-                         [this] { runPreviewCommand(*this); });
+                         [this] { runPreview(); });
     }
     return htmlwin_.get();
 }
@@ -67,10 +66,11 @@ MainMenu *Forms::mainmenu()
 
 PreviewWin *Forms::previewwin()
 {
-    // A closed preview lingers until its deletion comes round; it is unloaded
-    // all the same, so a new one is loaded.
-    if (!previewwin_ || !previewOpen_) {
-        previewwin_ = new PreviewWin(*this);
+    if (previewwin_.isNull()) {
+        previewwin_ = new PreviewWin;
+        // Unloaded the moment it closes, though its deletion comes later.
+        QObject::connect(previewwin_.data(), &PreviewWin::unloaded, previewwin_.data(),
+                         [this] { previewwin_.clear(); });
     }
     return previewwin_.data();
 }
@@ -122,24 +122,19 @@ void Forms::setClock(SecondsClock &clock)
 
 bool Forms::previewOpen() const
 {
-    return previewOpen_;
-}
-
-void Forms::setPreviewOpen(bool open)
-{
-    previewOpen_ = open;
-}
-
-void Forms::setPreviewUnloader(std::function<void()> unload)
-{
-    unloadPreview_ = std::move(unload);
+    return !previewwin_.isNull();
 }
 
 void Forms::unloadPreviewIfOpen()
 {
-    if (previewOpen_ && unloadPreview_) {
-        unloadPreview_();
+    if (!previewwin_.isNull()) {
+        previewwin_->unload();
     }
+}
+
+void Forms::runPreview()
+{
+    previewwin()->preview(htmlwin()->codedText());
 }
 
 void Forms::exitProgram()

@@ -34,7 +34,8 @@ public:
     MainMenu *mainmenu();
     // The about window is deleted when it closes; asking again loads a new one.
     AboutWin *aboutwin();
-    // The preview window is loaded on demand and unloaded when it closes.
+    // The preview window is loaded on demand and unloaded when it closes;
+    // asking after that loads a new one.
     PreviewWin *previewwin();
 
     // The seams are set before the windows that use them are made: a window
@@ -50,12 +51,13 @@ public:
     SecondsClock &clock();
     void setClock(SecondsClock &clock);
 
-    // The preview window sets the flag while it is loaded and registers how
-    // to unload it; minimising the main window closes it that way.
+    // Whether the preview window is loaded: the window is the one record.
     bool previewOpen() const;
-    void setPreviewOpen(bool open);
-    void setPreviewUnloader(std::function<void()> unload);
     void unloadPreviewIfOpen();
+    // The preview command of the "preview" label and "preview &context...":
+    // shows the preview window (loading it if needed) and renders the current
+    // coded text into it; repeating it renders again into the same window.
+    void runPreview();
 
     // Ends the program at once: every window disappears, no window's closing
     // handling runs, and then the event loop is told to quit (through the
@@ -79,8 +81,6 @@ private:
     std::function<void()> quit_;
     std::function<void()> end_;
     bool exiting_ = false;
-    bool previewOpen_ = false;
-    std::function<void()> unloadPreview_;
     QPointer<AboutWin> aboutwin_;
     // Declared so that the windows go first and the menu form last.
     std::unique_ptr<MainMenu> mainmenu_;

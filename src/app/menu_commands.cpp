@@ -4,7 +4,6 @@
 #include "app/chat_command.h"
 #include "app/fade_set_commands.h"
 #include "app/forms.h"
-#include "app/preview_command.h"
 #include "app/random_colours_command.h"
 #include "app/save_coding.h"
 #include "engine/random_colours.h"
@@ -56,7 +55,7 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
     const auto fadeSets = std::make_shared<FadeSetCommands>(forms);
     onEntry(menu, QStringLiteral("mnu_saveset"), [fadeSets] { fadeSets->mnu_saveset_Click(); });
     onEntry(menu, QStringLiteral("mnu_openpre"), [fadeSets] { fadeSets->mnu_openpre_Click(); });
-    onEntry(menu, QStringLiteral("mnu_preview"), [&forms] { runPreviewCommand(forms); });
+    onEntry(menu, QStringLiteral("mnu_preview"), [&forms] { forms.runPreview(); });
     onEntry(menu, QStringLiteral("mnu_aolchat"), [&forms] { mnu_aolchat_Click(forms); });
 }
 

@@ -1,6 +1,5 @@
 #include "preview/previewwin.h"
 
-#include "app/forms.h"
 #include "preview/pump_events.h"
 #include "preview/rich_text_render.h"
 #include "ui/label_button.h"
@@ -14,10 +13,9 @@
 namespace tintara
 {
 
-PreviewWin::PreviewWin(Forms &forms)
+PreviewWin::PreviewWin()
     : FramelessForm(QStringLiteral("previewwin"), QStringLiteral("preview window"),
-                    twipsSize(3255, 360)),
-      forms_(forms)
+                    twipsSize(3255, 360))
 {
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -43,8 +41,6 @@ PreviewWin::PreviewWin(Forms &forms)
     addFrameLines();
 
     keepOnTop(this);
-    forms_.setPreviewOpen(true);
-    forms_.setPreviewUnloader([this] { unload(); });
 }
 
 QTextEdit *PreviewWin::txtpreview() const
@@ -66,9 +62,11 @@ void PreviewWin::unload()
 
 void PreviewWin::closeEvent(QCloseEvent *event)
 {
-    forms_.setPreviewOpen(false);
-    forms_.setPreviewUnloader({});
     event->accept();
+    if (!unloaded_) {
+        unloaded_ = true;
+        emit unloaded();
+    }
 }
 
 } // namespace tintara

@@ -2,10 +2,13 @@
 // signals, and what answers is the wiring in app/forms.cpp.
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
+#include "preview/previewwin.h"
 #include "support/controls.h"
 #include "support/fake_seams.h"
+#include "workspace/tintarawin.h"
 
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 
 using namespace tintara;
@@ -18,6 +21,12 @@ private:
     std::unique_ptr<FormsWithFakes> fakes;
 
     Forms &forms() { return fakes->forms; }
+
+    // Closing deletes a window once the event loop comes round.
+    static void finishDeletes()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
 private slots:
     void init() { fakes = std::make_unique<FormsWithFakes>(); }
@@ -33,6 +42,31 @@ private slots:
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->pos(), coded->mapToGlobal(QPoint(13, 97)));
         menu->close();
+    }
+
+    void theCodedTextWindowFollowsTheMainWindowAndAMinimiseClosesThePreview()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->show();
+        forms().runPreview();
+        const QPointer<PreviewWin> preview = forms().previewwin();
+
+        main->showMinimized();
+        QVERIFY(coded->isMinimized());
+        QVERIFY(!coded->isEnabled());
+        QVERIFY(!forms().previewOpen());
+        finishDeletes();
+        QVERIFY(preview.isNull());
+
+        main->showNormal();
+        QVERIFY(!coded->isMinimized());
+        QVERIFY(coded->isEnabled());
+        QVERIFY(!forms().previewOpen()); // restoring does not bring it back
+
+        main->showMinimized();
+        QVERIFY(!forms().previewOpen());
     }
 };
 

@@ -68,19 +68,14 @@ private slots:
         QCOMPARE(preview->txtpreview()->toPlainText(), "second");
     }
 
-    void closingThePreviewClearsTheFlagAndAMinimiseLeavesItClosed()
+    void closingThePreviewUnloadsIt()
     {
         clickPreviewLabel();
         QPointer<PreviewWin> preview = forms().previewwin();
         QTest::mouseClick(control(preview, "btnclose"), Qt::LeftButton);
+        QVERIFY(!forms().previewOpen());
         finishDeletes();
-        QVERIFY(!forms().previewOpen());
         QVERIFY(preview.isNull());
-
-        TintaraWin *main = forms().tintarawin();
-        main->setWindowState(Qt::WindowMinimized);
-        QVERIFY(!forms().previewOpen());
-        main->setWindowState(Qt::WindowNoState);
     }
 
     void aPreviewRightAfterAnUnloadLoadsANewWindow()
@@ -92,19 +87,6 @@ private slots:
         QVERIFY(forms().previewOpen());
         QVERIFY(forms().previewwin()->isVisible());
         QCOMPARE(forms().previewwin()->txtpreview()->toPlainText(), ".::html displayer::.");
-    }
-
-    void minimisingTheMainWindowClosesTheOpenPreview()
-    {
-        clickPreviewLabel();
-        QPointer<PreviewWin> preview = forms().previewwin();
-        forms().mainmenu()->action(QStringLiteral("mnu_mini"))->trigger();
-        finishDeletes();
-        QVERIFY(!forms().previewOpen());
-        QVERIFY(preview.isNull());
-
-        forms().tintarawin()->setWindowState(Qt::WindowNoState);
-        QVERIFY(!forms().previewOpen()); // restoring does not reopen it
     }
 };
 

@@ -335,31 +335,6 @@ private slots:
         }
     }
 
-    void minimisingTakesTheCodedTextWindowAlongAndClosesThePreview()
-    {
-        HtmlWin *coded = fakes->forms.htmlwin();
-        coded->show();
-        int unloads = 0;
-        fakes->forms.setPreviewOpen(true);
-        fakes->forms.setPreviewUnloader([&] {
-            ++unloads;
-            fakes->forms.setPreviewOpen(false);
-        });
-
-        win->showMinimized();
-        QVERIFY(coded->isMinimized());
-        QVERIFY(!coded->isEnabled());
-        QCOMPARE(unloads, 1);
-
-        win->showNormal();
-        QVERIFY(!coded->isMinimized());
-        QVERIFY(coded->isEnabled());
-        QVERIFY(!fakes->forms.previewOpen());
-
-        win->showMinimized();
-        QCOMPARE(unloads, 1);
-    }
-
     void focusMovesInTheDesignOrder()
     {
         win->activateWindow();
