@@ -1,13 +1,10 @@
 #include "about/aboutwin.h"
 
 #include "about/about_credits.h"
-#include "app/forms.h"
-#include "preview/htmlwin.h"
 #include "ui/label_button.h"
 #include "ui/look.h"
 #include "ui/twips.h"
 #include "ui/window_procedures.h"
-#include "workspace/tintarawin.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -53,10 +50,11 @@ int twipsOf(int pixels)
 
 } // namespace
 
-AboutWin::AboutWin(Forms &forms)
+AboutWin::AboutWin(QWidget &mainWindow, QWidget &codedWindow)
     : FramelessForm(QStringLiteral("aboutwin"), QStringLiteral("about tintara"),
                     twipsSize(2415, 855)),
-      forms_(forms), picture1Top_(kPicture1Twips.y()), label1Top_(kLabel1Twips.y())
+      mainWindow_(mainWindow), codedWindow_(codedWindow), picture1Top_(kPicture1Twips.y()),
+      label1Top_(kLabel1Twips.y())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     usePlainBody();
@@ -90,20 +88,17 @@ void AboutWin::Form_Load()
     keepOnTop(this);
 
     // Saved before anything is minimised, so these are the normal places.
-    TintaraWin *main = forms_.tintarawin();
-    HtmlWin *coded = forms_.htmlwin();
-    fadetop_ = twipsOf(main->y());
-    fadeleft_ = twipsOf(main->x());
-    htmltop_ = twipsOf(coded->y());
-    htmlleft_ = twipsOf(coded->x());
+    fadetop_ = twipsOf(mainWindow_.y());
+    fadeleft_ = twipsOf(mainWindow_.x());
+    htmltop_ = twipsOf(codedWindow_.y());
+    htmlleft_ = twipsOf(codedWindow_.x());
     // Appear where the main window was, where the user is looking.
-    move(main->frameGeometry().center() - rect().center());
+    move(mainWindow_.frameGeometry().center() - rect().center());
 
-    main->setEnabled(false);
-    main->setWindowState(main->windowState() | Qt::WindowMinimized);
-    coded->setEnabled(false);
-    coded->hide();
-    forms_.unloadPreviewIfOpen();
+    mainWindow_.setEnabled(false);
+    mainWindow_.setWindowState(mainWindow_.windowState() | Qt::WindowMinimized);
+    codedWindow_.setEnabled(false);
+    codedWindow_.hide();
 
     picture1Top_ = -kPicture1Twips.height() - kPicture1StartGapTwips;
     moveTopTwips(picture1_, picture1Top_);
@@ -135,39 +130,25 @@ void AboutWin::Label1_Click()
     }
 }
 
-bool AboutWin::isUnloaded() const
-{
-    return unloaded_;
-}
-
 void AboutWin::closeEvent(QCloseEvent *event)
 {
+    event->accept();
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload();
+        emit unloaded();
     }
-    event->accept();
 }
 
 void AboutWin::Form_Unload()
 {
     tmrform_->stop();
-    TintaraWin *main = forms_.tintarawin();
-    HtmlWin *coded = forms_.htmlwin();
-    main->setEnabled(true);
-    main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
-    coded->setEnabled(true);
-    coded->show();
-    main->move(twipsToPixels(fadeleft_), twipsToPixels(fadetop_));
-    coded->move(twipsToPixels(htmlleft_), twipsToPixels(htmltop_));
-}
-
-void showAboutWindow(Forms &forms)
-{
-    AboutWin *about = forms.aboutwin();
-    about->show();
-    about->raise();
-    about->activateWindow();
+    mainWindow_.setEnabled(true);
+    mainWindow_.setWindowState(mainWindow_.windowState() & ~Qt::WindowMinimized);
+    codedWindow_.setEnabled(true);
+    codedWindow_.show();
+    mainWindow_.move(twipsToPixels(fadeleft_), twipsToPixels(fadetop_));
+    codedWindow_.move(twipsToPixels(htmlleft_), twipsToPixels(htmltop_));
 }
 
 } // namespace tintara

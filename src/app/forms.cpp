@@ -77,10 +77,12 @@ PreviewWin *Forms::previewwin()
 
 AboutWin *Forms::aboutwin()
 {
-    // A closed about window lingers until its deferred deletion; it no
-    // longer counts as open.
-    if (aboutwin_.isNull() || aboutwin_->isUnloaded()) {
-        aboutwin_ = new AboutWin(*this);
+    if (aboutwin_.isNull()) {
+        aboutwin_ = new AboutWin(*tintarawin(), *htmlwin());
+        // Unloaded the moment it closes, though its deletion comes later.
+        QObject::connect(aboutwin_.data(), &AboutWin::unloaded, aboutwin_.data(),
+                         [this] { aboutwin_.clear(); });
+        unloadPreviewIfOpen();
     }
     return aboutwin_.data();
 }

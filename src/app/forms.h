@@ -32,7 +32,9 @@ public:
     TintaraWin *tintarawin();
     HtmlWin *htmlwin();
     MainMenu *mainmenu();
-    // The about window is deleted when it closes; asking again loads a new one.
+    // The about window, set between the main and coded-text windows; loading
+    // it also closes the preview. It is unloaded when it closes, and asking
+    // after that loads a new one.
     AboutWin *aboutwin();
     // The preview window is loaded on demand and unloaded when it closes;
     // asking after that loads a new one.

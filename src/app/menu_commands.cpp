@@ -40,7 +40,13 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
         main->setWindowState(main->windowState() | Qt::WindowMinimized);
     });
     onEntry(menu, QStringLiteral("mnu_exit"), [&forms] { forms.exitProgram(); });
-    onEntry(menu, QStringLiteral("mnu_about"), [&forms] { showAboutWindow(forms); });
+    // Shown without blocking the other windows; an open one only comes forward.
+    onEntry(menu, QStringLiteral("mnu_about"), [&forms] {
+        AboutWin *about = forms.aboutwin();
+        about->show();
+        about->raise();
+        about->activateWindow();
+    });
     for (int slot = 1; slot <= kMaxColors; ++slot) {
         onEntry(menu, QStringLiteral("mnu_cnum%1").arg(slot),
                 [&forms, slot] { forms.tintarawin()->selectSlot(slot); });
