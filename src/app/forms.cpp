@@ -38,9 +38,32 @@ Forms::~Forms()
 TintaraWin *Forms::tintarawin()
 {
     if (!tintarawin_) {
-        tintarawin_ = std::make_unique<TintaraWin>(*this);
+        tintarawin_ = std::make_unique<TintaraWin>(fadeHost_);
+        TintaraWin *win = tintarawin_.get();
+        QObject::connect(win, &TintaraWin::slotSelected, win,
+                         [this](int slot) { mainmenu()->showCurrentSlot(slot); });
+        QObject::connect(win, &TintaraWin::countChanged, win,
+                         [this](int count) { mainmenu()->enableSlotEntries(count); });
+        QObject::connect(win, &TintaraWin::optionsRequested, win,
+                         [this](QPoint at) { mainmenu()->mnu()->popup(at); });
+        QObject::connect(win, &TintaraWin::minimisedChanged, win,
+                         [this](bool minimised) { followMainWindow(minimised); });
     }
     return tintarawin_.get();
+}
+
+void Forms::followMainWindow(bool minimised)
+{
+    // A hidden coded-text window keeps hidden.
+    HtmlWin *coded = htmlwin();
+    if (minimised) {
+        coded->setWindowState(coded->windowState() | Qt::WindowMinimized);
+        coded->setEnabled(false);
+        unloadPreviewIfOpen();
+    } else {
+        coded->setWindowState(coded->windowState() & ~Qt::WindowMinimized);
+        coded->setEnabled(true);
+    }
 }
 
 HtmlWin *Forms::htmlwin()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/workspace_fade_host.h"
+
 #include <QPointer>
 
 #include <functional>
@@ -76,6 +78,10 @@ public:
     void setEndHandler(std::function<void()> end);
 
 private:
+    // The coded-text window follows the main window into and out of the
+    // minimised state, and minimising closes the preview.
+    void followMainWindow(bool minimised);
+
     std::unique_ptr<FileDialog> fileDialog_;
     std::unique_ptr<Clipboard> clipboard_;
     std::unique_ptr<WindowSystem> chatWindows_;
@@ -83,6 +89,7 @@ private:
     std::function<void()> quit_;
     std::function<void()> end_;
     bool exiting_ = false;
+    WorkspaceFadeHost fadeHost_{*this};
     QPointer<AboutWin> aboutwin_;
     // Declared so that the windows go first and the menu form last.
     std::unique_ptr<MainMenu> mainmenu_;

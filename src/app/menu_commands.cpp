@@ -9,7 +9,6 @@
 #include "engine/random_colours.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
-#include "workspace/restore_defaults.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>
@@ -52,7 +51,7 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
                 [&forms, slot] { forms.tintarawin()->selectSlot(slot); });
     }
     onEntry(menu, QStringLiteral("mnu_defaults"),
-            [&forms] { restoreDefaults(*forms.tintarawin()); });
+            [&forms] { forms.tintarawin()->restoreDefaults(); });
     // The menu form lives for the whole run, and so does this one generator.
     onEntry(menu, QStringLiteral("mnu_rand"),
             [&forms, random = std::make_shared<FixedStartRandom>()] {

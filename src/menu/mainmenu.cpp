@@ -63,11 +63,10 @@ void addPaletteMenu(QMenu *menu)
         addSubMenu(menu, QStringLiteral("mnu_editcolors"), QStringLiteral("edit &palette"));
     for (int slot = 1; slot <= kMaxColors; ++slot) {
         addEntry(palette, QStringLiteral("mnu_cnum%1").arg(slot),
-                 QStringLiteral("color num. &%1").arg(slot))
-            ->setEnabled(slot <= kMinColors);
+                 QStringLiteral("color num. &%1").arg(slot));
     }
     addBreak(palette, QStringLiteral("mnu_brk4"));
-    addEntry(palette, QStringLiteral("mnu_curnum"), QStringLiteral("current: num. 1"));
+    addEntry(palette, QStringLiteral("mnu_curnum"), QString());
 }
 
 void addStyleMenu(QMenu *menu)
@@ -113,6 +112,10 @@ MainMenu::MainMenu()
     QMenu *send =
         addSubMenu(mnu2_, QStringLiteral("mnu_sendcoding"), QStringLiteral("send coding to..."));
     addEntry(send, QStringLiteral("mnu_aolchat"), QStringLiteral("america online (4/5) chat..."));
+
+    // As the main window starts: two colours, slot 1 being edited.
+    enableSlotEntries(kMinColors);
+    showCurrentSlot(1);
 }
 
 QMenu *MainMenu::mnu() const
@@ -133,6 +136,18 @@ QAction *MainMenu::action(const QString &name) const
 QAction *MainMenu::cnum(int slot) const
 {
     return action(QStringLiteral("mnu_cnum%1").arg(slot));
+}
+
+void MainMenu::enableSlotEntries(int count)
+{
+    for (int slot = 1; slot <= kMaxColors; ++slot) {
+        cnum(slot)->setEnabled(slot <= count);
+    }
+}
+
+void MainMenu::showCurrentSlot(int slot)
+{
+    action(QStringLiteral("mnu_curnum"))->setText(QStringLiteral("current: num. %1").arg(slot));
 }
 
 QAction *MainMenu::styleAction(Style style) const

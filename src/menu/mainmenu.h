@@ -30,6 +30,11 @@ public:
     QAction *action(const QString &name) const;
     // mnu_cnum1 .. mnu_cnum10.
     QAction *cnum(int slot) const;
+    // Entry n is enabled exactly when n <= count, so only slots in use can
+    // be chosen.
+    void enableSlotEntries(int count);
+    // mnu_curnum names the slot being edited.
+    void showCurrentSlot(int slot);
     // The style toggles mnu_bold, mnu_italic, mnu_strike and mnu_underline;
     // their check marks are the only copy of the four style flags.
     QAction *styleAction(Style style) const;

@@ -32,6 +32,18 @@ private slots:
     void init() { fakes = std::make_unique<FormsWithFakes>(); }
     void cleanup() { fakes.reset(); }
 
+    void optionsOpensTheFirstMenuWhereTheMainWindowAsks()
+    {
+        TintaraWin *main = forms().tintarawin();
+        main->move(100, 100);
+        main->show();
+        QTest::mouseClick(control(main, "btnops"), Qt::LeftButton);
+        QMenu *menu = forms().mainmenu()->mnu();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), main->mapToGlobal(QPoint(104, 127)));
+        menu->close();
+    }
+
     void opsOpensTheSecondMenuWhereTheCodedTextWindowAsks()
     {
         HtmlWin *coded = forms().htmlwin();
