@@ -1,13 +1,13 @@
 #include "app/fade_set_commands.h"
 
 #include "app/forms.h"
-#include "app/workspace_fade_set.h"
+#include "engine/fade_set.h"
 #include "engine/file_replace.h"
-#include "ui/file_dialog.h"
+#include "menu/mainmenu.h"
 #include "workspace/tintarawin.h"
 
+#include <QAction>
 #include <QFile>
-#include <QFileInfo>
 
 namespace tintara
 {
@@ -15,7 +15,6 @@ namespace tintara
 namespace
 {
 
-const QString kFilter = QStringLiteral("Tintara Fades (*.tnf*)");
 const QString kSaveTitle = QStringLiteral("Save tintara fade...");
 const QString kOpenTitle = QStringLiteral("Open a tintara fade...");
 
@@ -24,29 +23,56 @@ std::string localPath(const QString &path)
     return QFile::encodeName(path).toStdString();
 }
 
+FadeSet workspaceFadeSet(const TintaraWin &win, const MainMenu &menu)
+{
+    FadeSet set;
+    set.colourCount = win.colourCount();
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        set.palette[slot - 1] = win.slotColour(slot);
+    }
+    for (const StyleEntry &entry : kStyles) {
+        set.styles.*entry.flag = menu.styleAction(entry.style)->isChecked();
+    }
+    return set;
+}
+
+void applyFadeSetReading(const FadeSetReading &reading, TintaraWin &win, const MainMenu &menu)
+{
+    if (!reading.colourCount) {
+        return;
+    }
+    win.setColourCount(*reading.colourCount);
+    if (!reading.fadeSet) {
+        return;
+    }
+    const FadeSet &set = *reading.fadeSet;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        win.setSlotColour(slot, set.palette[slot - 1]);
+    }
+    for (const StyleEntry &entry : kStyles) {
+        menu.styleAction(entry.style)->setChecked(set.styles.*entry.flag);
+    }
+    win.selectSlot(1);
+}
+
 } // namespace
 
-FadeSetCommands::FadeSetCommands(Forms &forms) : forms_(forms) {}
+FadeSetCommands::FadeSetCommands(Forms &forms)
+    : forms_(forms), commonDialog1_{{}, QStringLiteral("Tintara Fades (*.tnf*)"), {}}
+{
+}
 
 void FadeSetCommands::mnu_saveset_Click()
 {
-    QWidget *parent = forms_.tintarawin();
-    FileDialog &dialog = forms_.fileDialog();
-    const QString chosen =
-        dialog.getSaveFileName(parent, {kSaveTitle, kFilter, commonDialog1FileName_});
-    if (chosen.isEmpty()) {
-        return;
-    }
-    const QString name = QString::fromStdString(withTnfExtension(chosen.toStdString()));
-    commonDialog1FileName_ = name;
-    // The dialog asked about the name the user chose; a longer name that
-    // already exists is another file, so ask about it too.
-    if (name != chosen && QFileInfo::exists(name) &&
-        !dialog.confirmOverwrite(parent, kSaveTitle, name)) {
+    commonDialog1_.title = kSaveTitle;
+    const QString name = chooseSaveName(forms_.fileDialog(), forms_.tintarawin(), commonDialog1_,
+                                        QStringLiteral(".tnf"));
+    if (name.isEmpty()) {
         return;
     }
     try {
-        saveFadeSetFile(workspaceFadeSet(forms_), localPath(name));
+        saveFadeSetFile(workspaceFadeSet(*forms_.tintarawin(), *forms_.mainmenu()),
+                        localPath(name));
     } catch (const FileError &) {
         // The old file is left exactly as it was; the command stays silent.
     }
@@ -54,13 +80,14 @@ void FadeSetCommands::mnu_saveset_Click()
 
 void FadeSetCommands::mnu_openpre_Click()
 {
-    const QString chosen = forms_.fileDialog().getOpenFileName(
-        forms_.tintarawin(), {kOpenTitle, kFilter, commonDialog1FileName_});
+    commonDialog1_.title = kOpenTitle;
+    const QString chosen = forms_.fileDialog().getOpenFileName(forms_.tintarawin(), commonDialog1_);
     if (chosen.isEmpty()) {
         return;
     }
-    commonDialog1FileName_ = chosen;
-    applyFadeSetReading(forms_, loadFadeSetFile(localPath(chosen)));
+    commonDialog1_.fileName = chosen;
+    applyFadeSetReading(loadFadeSetFile(localPath(chosen)), *forms_.tintarawin(),
+                        *forms_.mainmenu());
 }
 
 } // namespace tintara

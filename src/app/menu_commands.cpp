@@ -1,17 +1,17 @@
 #include "app/menu_commands.h"
 
 #include "about/aboutwin.h"
-#include "app/chat_command.h"
 #include "app/fade_set_commands.h"
 #include "app/forms.h"
-#include "app/random_colours_command.h"
-#include "app/save_coding.h"
+#include "chat/chat_room.h"
 #include "engine/random_colours.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
+#include "ui/file_dialog.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>
+#include <QSaveFile>
 
 #include <memory>
 
@@ -26,14 +26,52 @@ template <typename Command> void onEntry(MainMenu &menu, const QString &name, Co
     QObject::connect(menu.action(name), &QAction::triggered, &menu, std::move(command));
 }
 
+// "&save coding...": the coded text and a CRLF line end, in UTF-8, under the
+// chosen name with ".html" added unless it ends in exactly ".html". The file
+// is replaced whole or not at all, and every failure, cancelling included,
+// ends the command silently.
+void mnu_savehtml_Click(Forms &forms, FileDialogRequest &commonDialog3)
+{
+    HtmlWin *coded = forms.htmlwin();
+    const QString name =
+        chooseSaveName(forms.fileDialog(), coded, commonDialog3, QStringLiteral(".html"));
+    if (name.isEmpty()) {
+        return;
+    }
+    const std::string &text = coded->codedText();
+    QSaveFile file(name);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        file.write("\r\n");
+        file.commit();
+    }
+}
+
+// "randomi&ze colors...": one use of random colours (always thirty draws)
+// paints slots 1..count; the slots beyond the count keep their colours.
+// Slot 1 is the one being edited afterwards.
+void mnu_rand_Click(TintaraWin &win, RandomSource &random)
+{
+    const Palette drawn = drawRandomPalette(random);
+    const int count = win.colourCount();
+    for (int slot = 1; slot <= count; ++slot) {
+        win.setSlotColour(slot, drawn[slot - 1]);
+    }
+    win.selectSlot(1);
+}
+
 } // namespace
 
 void connectMenuCommands(Forms &forms, MainMenu &menu)
 {
-    onEntry(menu, QStringLiteral("mnu_savehtml"), [&forms, &menu] {
-        HtmlWin *coded = forms.htmlwin();
-        saveCoding(coded, forms.fileDialog(), menu, coded->codedText());
-    });
+    // The menu form lives for the whole run, and so does what its commands
+    // keep: the coded-text dialog's last name, the one random generator and
+    // the fade-set dialog.
+    onEntry(menu, QStringLiteral("mnu_savehtml"),
+            [&forms, commonDialog3 = std::make_shared<FileDialogRequest>(
+                         FileDialogRequest{QStringLiteral("Save as a html document..."),
+                                           QStringLiteral("Html Documents (*.html*)"),
+                                           {}})] { mnu_savehtml_Click(forms, *commonDialog3); });
     onEntry(menu, QStringLiteral("mnu_mini"), [&forms] {
         TintaraWin *main = forms.tintarawin();
         main->setWindowState(main->windowState() | Qt::WindowMinimized);
@@ -52,7 +90,6 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
     }
     onEntry(menu, QStringLiteral("mnu_defaults"),
             [&forms] { forms.tintarawin()->restoreDefaults(); });
-    // The menu form lives for the whole run, and so does this one generator.
     onEntry(menu, QStringLiteral("mnu_rand"),
             [&forms, random = std::make_shared<FixedStartRandom>()] {
                 mnu_rand_Click(*forms.tintarawin(), *random);
@@ -61,7 +98,11 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
     onEntry(menu, QStringLiteral("mnu_saveset"), [fadeSets] { fadeSets->mnu_saveset_Click(); });
     onEntry(menu, QStringLiteral("mnu_openpre"), [fadeSets] { fadeSets->mnu_openpre_Click(); });
     onEntry(menu, QStringLiteral("mnu_preview"), [&forms] { forms.runPreview(); });
-    onEntry(menu, QStringLiteral("mnu_aolchat"), [&forms] { mnu_aolchat_Click(forms); });
+    // "america online (4/5) chat...": types the coded text into the chat room
+    // of a running chat client and sends it; without a client it ends quietly.
+    onEntry(menu, QStringLiteral("mnu_aolchat"), [&forms] {
+        sendCodingToChat(forms.htmlwin()->codedText(), forms.chatWindows(), forms.clock());
+    });
 }
 
 } // namespace tintara

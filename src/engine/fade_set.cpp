@@ -128,12 +128,4 @@ void saveFadeSetFile(const FadeSet &set, const std::string &path)
     writeIniValues(fadeSetEntries(set), path);
 }
 
-std::string withTnfExtension(std::string name)
-{
-    if (!name.ends_with(".tnf")) {
-        name += ".tnf";
-    }
-    return name;
-}
-
 } // namespace tintara

@@ -155,14 +155,4 @@ QAction *MainMenu::styleAction(Style style) const
     return action(styleEntryName(styleEntry(style)));
 }
 
-QString MainMenu::codingFileName() const
-{
-    return codingFileName_;
-}
-
-void MainMenu::setCodingFileName(const QString &name)
-{
-    codingFileName_ = name;
-}
-
 } // namespace tintara

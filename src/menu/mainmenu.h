@@ -39,14 +39,9 @@ public:
     // their check marks are the only copy of the four style flags.
     QAction *styleAction(Style style) const;
 
-    // The save dialog for coded text offers the name chosen last time.
-    QString codingFileName() const;
-    void setCodingFileName(const QString &name);
-
 private:
     QMenu *mnu_;
     QMenu *mnu2_;
-    QString codingFileName_;
 };
 
 } // namespace tintara

@@ -7,6 +7,22 @@
 namespace tintara
 {
 
+QString chooseSaveName(FileDialog &dialog, QWidget *parent, FileDialogRequest &request,
+                       const QString &suffix)
+{
+    const QString chosen = dialog.getSaveFileName(parent, request);
+    if (chosen.isEmpty()) {
+        return {};
+    }
+    const QString name = chosen.endsWith(suffix, Qt::CaseSensitive) ? chosen : chosen + suffix;
+    request.fileName = name;
+    if (name != chosen && QFileInfo::exists(name) &&
+        !dialog.confirmOverwrite(parent, request.title, name)) {
+        return {};
+    }
+    return name;
+}
+
 QString SystemFileDialog::getSaveFileName(QWidget *parent, const FileDialogRequest &request)
 {
     return QFileDialog::getSaveFileName(parent, request.title, request.fileName, request.filter);

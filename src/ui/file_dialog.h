@@ -29,6 +29,15 @@ public:
     virtual bool confirmOverwrite(QWidget *parent, const QString &title, const QString &path) = 0;
 };
 
+// The save dialog of the program's file commands: offers request.fileName,
+// appends `suffix` unless the chosen name ends in exactly it (case counts)
+// and keeps the resulting name in request.fileName for the next time. The
+// dialog asked about replacing the name the user chose; a longer name that
+// already exists is another file, so it is asked about too. The name to save
+// under, or an empty string when the user cancels or declines.
+QString chooseSaveName(FileDialog &dialog, QWidget *parent, FileDialogRequest &request,
+                       const QString &suffix);
+
 // The real dialogs.
 class SystemFileDialog : public FileDialog
 {

@@ -199,19 +199,6 @@ private slots:
         QVERIFY(run->dialog->overwriteQuestions.isEmpty());
     }
 
-    void anExistingFileUnderTheLongerNameIsAskedAbout()
-    {
-        write(path("myset.tnf"), "old");
-        run->dialog->setOverwriteAnswer(false);
-        saveAs("myset");
-        QCOMPARE(run->dialog->overwriteQuestions, QStringList({path("myset.tnf")}));
-        QCOMPARE(contents(path("myset.tnf")), QByteArray("old"));
-
-        run->dialog->setOverwriteAnswer(true);
-        saveAs("myset");
-        QVERIFY(contents(path("myset.tnf")).startsWith("old\r\n[famount]\r\nFDAMT=2\r\n"));
-    }
-
     void cancellingChangesNothing()
     {
         makeDistinctState();

@@ -1,4 +1,3 @@
-#include "app/save_coding.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
 #include "support/fake_seams.h"
@@ -19,13 +18,6 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -63,17 +55,6 @@ private slots:
         dir.reset();
     }
 
-    void namesGainHtmlUnlessTheyEndInExactlyHtml()
-    {
-        QCOMPARE(htmlDocumentName("page"), "page.html");
-        QCOMPARE(htmlDocumentName("page.html"), "page.html");
-        QCOMPARE(htmlDocumentName("PAGE.HTML"), "PAGE.HTML.html");
-        QCOMPARE(htmlDocumentName("page.htm"), "page.htm.html");
-        QCOMPARE(htmlDocumentName("page.html.bak"), "page.html.bak.html");
-        QCOMPARE(htmlDocumentName("html"), "html.html");
-        QCOMPARE(htmlDocumentName(".html"), ".html");
-    }
-
     void theBoxIsSavedWithOneLineEndAfterTheDialogAsked()
     {
         saveAs("page");
@@ -109,19 +90,6 @@ private slots:
         QVERIFY(fakes->dialog->overwriteQuestions.isEmpty());
     }
 
-    void anExistingFileUnderTheLongerNameIsAskedAbout()
-    {
-        write(path("page.html"), "old");
-        fakes->dialog->setOverwriteAnswer(false);
-        saveAs("page");
-        QCOMPARE(fakes->dialog->overwriteQuestions, QStringList({path("page.html")}));
-        QCOMPARE(contents(path("page.html")), QByteArray("old"));
-
-        fakes->dialog->setOverwriteAnswer(true);
-        saveAs("page");
-        QCOMPARE(contents(path("page.html")), QByteArray(".::html displayer::.\r\n"));
-    }
-
     void cancellingWritesNothing()
     {
         saveAs(QString());
@@ -138,7 +106,6 @@ private slots:
         saveAs("taken.html");
         QCOMPARE(files(), QStringList({"taken.html"}));
         QVERIFY(QFileInfo(path("taken.html")).isDir());
-        QVERIFY(!writeHtmlDocument(path("taken.html"), "x"));
     }
 };
 

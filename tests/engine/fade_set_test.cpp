@@ -165,13 +165,3 @@ TEST(FadeSetFile, AStyleIsOnExactlyWhenItsValueIsOne)
     }
     EXPECT_TRUE(readFadeSet(savedWithLine("BOLD=1", "bold =  1 ")).fadeSet->styles.bold);
 }
-
-TEST(TnfExtension, IsAddedUnlessTheNameEndsInExactlyDotTnf)
-{
-    EXPECT_EQ(withTnfExtension("myset"), "myset.tnf");
-    EXPECT_EQ(withTnfExtension("myset.tnf"), "myset.tnf");
-    EXPECT_EQ(withTnfExtension("MYSET.TNF"), "MYSET.TNF.tnf");
-    EXPECT_EQ(withTnfExtension("/tmp/a.tnf.bak"), "/tmp/a.tnf.bak.tnf");
-    EXPECT_EQ(withTnfExtension("tnf"), "tnf.tnf");
-    EXPECT_EQ(withTnfExtension(""), ".tnf");
-}
