@@ -4,7 +4,7 @@
 #include "preview/htmlwin.h"
 #include "preview/previewwin.h"
 #include "support/controls.h"
-#include "support/fake_seams.h"
+#include "support/forms_with_fakes.h"
 #include "workspace/tintarawin.h"
 
 #include <QMenu>

@@ -1,7 +1,7 @@
 #include "app/introduction.h"
 #include "app/startup.h"
 #include "preview/htmlwin.h"
-#include "support/fake_seams.h"
+#include "support/forms_with_fakes.h"
 #include "ui/window_procedures.h"
 #include "workspace/tintarawin.h"
 

@@ -1,6 +1,6 @@
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
-#include "support/fake_seams.h"
+#include "support/forms_with_fakes.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,14 +2,12 @@
 
 // Test doubles for the seams through which the windows reach the system.
 
-#include "app/forms.h"
 #include "ui/clipboard.h"
 #include "ui/file_dialog.h"
 
 #include <QList>
 #include <QStringList>
 
-#include <memory>
 #include <utility>
 
 namespace tintara
@@ -57,31 +55,6 @@ public:
     void setText(const std::string &text) override { texts.append(QString::fromStdString(text)); }
 
     QStringList texts;
-};
-
-// Thrown where the real program would end the process on the spot.
-struct ProgramEnded {
-};
-
-// The program's windows with every seam replaced: dialogs answered from the
-// test, the clipboard recorded, and quitting counted instead of done.
-struct FormsWithFakes {
-    FormsWithFakes()
-    {
-        auto scripted = std::make_unique<ScriptedFileDialog>();
-        dialog = scripted.get();
-        forms.setFileDialog(std::move(scripted));
-        auto recording = std::make_unique<RecordingClipboard>();
-        clipboard = recording.get();
-        forms.setClipboard(std::move(recording));
-        forms.setQuitHandler([this] { ++quits; });
-        forms.setEndHandler([] { throw ProgramEnded(); });
-    }
-
-    Forms forms;
-    ScriptedFileDialog *dialog;
-    RecordingClipboard *clipboard;
-    int quits = 0;
 };
 
 } // namespace tintara

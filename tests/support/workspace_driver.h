@@ -5,7 +5,7 @@
 
 #include "menu/mainmenu.h"
 #include "support/controls.h"
-#include "support/fake_seams.h"
+#include "support/forms_with_fakes.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>
