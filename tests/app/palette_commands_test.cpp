@@ -2,8 +2,6 @@
 #include "engine/random_colours.h"
 #include "support/workspace_driver.h"
 
-#include <QSignalSpy>
-
 using namespace tintara;
 
 namespace
@@ -71,54 +69,6 @@ private slots:
         QCOMPARE(run->win->slotColour(3), rgb(200, 100, 50));
         QVERIFY(run->editing(4));
         QCOMPARE(run->hexReadOut(), "hex:#04080c");
-    }
-
-    void theSameSlotAgainChangesNothing()
-    {
-        run->bar("colors1")->setValue(3);
-        run->paintSlot(3, 9, 8, 7);
-        const Slots before = run->palette();
-        QSignalSpy red(run->bar("red1"), &QScrollBar::valueChanged);
-        run->choose("mnu_cnum3");
-        QCOMPARE(red.count(), 0);
-        QVERIFY(run->editing(3));
-        QCOMPARE(run->palette(), before);
-    }
-
-    void restoreDefaultsWhitensEverySlotAndSetsTheCountToTwo()
-    {
-        run->bar("colors1")->setValue(6);
-        for (int slot = 1; slot <= 6; ++slot) {
-            run->paintSlot(slot, 10 * slot, 0, 0);
-        }
-        run->choose("mnu_cnum4");
-        run->setStyle(Style::Bold, true);
-        run->win->txtfade1()->setText(QStringLiteral("keep me"));
-
-        run->choose("mnu_defaults");
-        QCOMPARE(run->palette(), Slots{whitePalette()});
-        QCOMPARE(run->bar("colors1")->value(), 2);
-        QCOMPARE(run->label("lblcolors1"), "use: 2 colors");
-        for (int slot = 1; slot <= 10; ++slot) {
-            QCOMPARE(run->menu->cnum(slot)->isEnabled(), slot <= 2);
-        }
-        QVERIFY(run->editing(1));
-        QCOMPARE(run->hexReadOut(), "hex:#ffffff");
-        QCOMPARE(run->label("lblred2"), "255");
-        QCOMPARE(run->win->txtfade1()->text(), "keep me");
-        QVERIFY(run->styleOn(Style::Bold));
-        run->win->tmrclr_Timer();
-        QCOMPARE(run->palette(), Slots{whitePalette()});
-    }
-
-    void restoreDefaultsWithTheCountAtTwoOnlySelectsSlotOne()
-    {
-        run->paintSlot(2, 1, 2, 3);
-        QSignalSpy countChanges(run->bar("colors1"), &QScrollBar::valueChanged);
-        run->choose("mnu_defaults");
-        QCOMPARE(countChanges.count(), 0);
-        QCOMPARE(run->palette(), Slots{whitePalette()});
-        QVERIFY(run->editing(1));
     }
 
     void randomColoursPaintOnlyTheSlotsInUse()

@@ -85,16 +85,6 @@ TEST(FadeSetCli, SetReadsHandEditedFilesAsTheProgramDoes)
     EXPECT_EQ(r.out, runCli({"--colors", kRgb + ",ffffff", "Hi!!"}).out);
 }
 
-TEST(FadeSetCli, SaveSetKeepsTheOtherLinesOfAnExistingFile)
-{
-    TempFolder folder;
-    const std::string path = folder.file("mine.tnf");
-    writeText(path, "[notes]\r\nwho=me\r\n[famount]\r\nFDAMT=9\r\n");
-    ASSERT_EQ(runCli({"--save-set", path, "--colors", kRgb, "--bold"}).status, 0);
-    const std::string expected = "[notes]\r\nwho=me\r\n" + kSavedRgbBold;
-    EXPECT_EQ(readText(path), expected);
-}
-
 TEST(FadeSetCli, EveryFailureOfTheOpenCommandIsAnError)
 {
     TempFolder folder;

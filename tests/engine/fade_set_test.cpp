@@ -82,15 +82,6 @@ TEST(FadeSetFile, ReadsBackWhatWasSaved)
     expectSameSet(readFadeSet(savedText(everything)).fadeSet.value(), everything);
 }
 
-TEST(FadeSetFile, SavingOverAFileKeepsItsOtherLinesAndReplacesTheValuesInPlace)
-{
-    const std::string before = "[mine]\r\nnote=keep me\r\n[famount]\r\nfdamt = 9\r\nextra=1\r\n";
-    const std::string text = savedText(sampleSet(), before);
-    EXPECT_TRUE(text.starts_with("[mine]\r\nnote=keep me\r\n[famount]\r\nFDAMT=4\r\nextra=1\r\n"));
-    EXPECT_EQ(savedText(sampleSet(), text), text) << "saving the same set again changes nothing";
-    expectSameSet(readFadeSet(text).fadeSet.value(), sampleSet());
-}
-
 TEST(FadeSetFile, ReadsHandEditedKeysAndValues)
 {
     const std::string text = savedWithLine("FDAMT=4", " fdamt  =  5 ");

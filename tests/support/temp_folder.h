@@ -18,23 +18,23 @@ public:
         if (!mkdtemp(pattern.data())) {
             throw std::runtime_error("mkdtemp failed");
         }
-        m_path = pattern;
+        path_ = pattern;
     }
     TempFolder(const TempFolder &) = delete;
     TempFolder &operator=(const TempFolder &) = delete;
     ~TempFolder()
     {
         std::error_code ignored;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(m_path, ignored);
+        std::filesystem::remove_all(path_, ignored);
     }
 
-    std::string file(const std::string &name) const { return (m_path / name).string(); }
-    const std::filesystem::path &path() const { return m_path; }
+    std::string file(const std::string &name) const { return (path_ / name).string(); }
+    const std::filesystem::path &path() const { return path_; }
 
 private:
-    std::filesystem::path m_path;
+    std::filesystem::path path_;
 };
 
 inline void writeText(const std::string &path, const std::string &text)
