@@ -2,7 +2,6 @@
 #include "app/startup.h"
 #include "preview/htmlwin.h"
 #include "support/forms_with_fakes.h"
-#include "ui/window_procedures.h"
 #include "workspace/tintarawin.h"
 
 #include <QSignalSpy>
@@ -45,16 +44,6 @@ private slots:
         QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(splash->isVisible());
-    }
-
-    void keepOnTopLeavesAShownWindowShown()
-    {
-        QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        keepOnTop(&window);
-        QVERIFY(window.isVisible());
-        QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
     }
 
     void aSingleClickDoesNothing()

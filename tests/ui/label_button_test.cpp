@@ -31,6 +31,13 @@ private slots:
             QCOMPARE(textColour(button), kText);
         }
         QCOMPARE(clicks.count(), 1);
+
+        // Released away from the label: the colour comes back, no click.
+        QTest::mousePress(button, Qt::LeftButton);
+        QCOMPARE(textColour(button), kPressedText);
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(textColour(button), kText);
+        QCOMPARE(clicks.count(), 1);
     }
 };
 
