@@ -7,9 +7,12 @@
 #include "support/forms_with_fakes.h"
 #include "workspace/tintarawin.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace tintara;
 
@@ -79,6 +82,39 @@ private slots:
 
         main->showMinimized();
         QVERIFY(!forms().previewOpen());
+    }
+
+    void thePreviewLabelAndEntryRenderTheCurrentCodedTextIntoOneWindow()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->show();
+        QTest::mouseClick(control(coded, "btnclose"), Qt::LeftButton);
+        PreviewWin *preview = forms().previewwin();
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->txtpreview()->toPlainText(), ".::html displayer::.");
+
+        main->txtfade1()->setText(QStringLiteral("second"));
+        QTest::keyClick(main->txtfade1(), Qt::Key_Return);
+        forms().mainmenu()->action(QStringLiteral("mnu_preview"))->trigger();
+        QCOMPARE(forms().previewwin(), preview);
+        QCOMPARE(preview->txtpreview()->toPlainText(), "second");
+    }
+
+    void aClosedPreviewIsUnloadedAndTheNextPreviewLoadsANewOne()
+    {
+        forms().runPreview();
+        const QPointer<PreviewWin> first = forms().previewwin();
+        QTest::mouseClick(control(first, "btnclose"), Qt::LeftButton);
+        QVERIFY(!forms().previewOpen());
+
+        forms().runPreview(); // while the first one's deletion is still pending
+        QVERIFY(forms().previewOpen());
+        QVERIFY(forms().previewwin() != first);
+        finishDeletes();
+        QVERIFY(first.isNull());
+        QVERIFY(forms().previewwin()->isVisible());
     }
 };
 

@@ -1,7 +1,6 @@
 // The entries of the two options menus and their commands, chosen as a user
 // chooses them. The commands with more to them have tests of their own:
-// palette_commands_test, fade_set_commands_test, save_coding_test,
-// preview_command_test and chat_command_test.
+// palette_commands_test, fade_set_commands_test and save_coding_test.
 #include "about/aboutwin.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
@@ -9,6 +8,8 @@
 #include "support/controls.h"
 #include "support/fake_window_system.h"
 #include "support/forms_with_fakes.h"
+#include "support/simulated_chat_client.h"
+#include "support/stepping_clock.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>
@@ -220,6 +221,25 @@ private slots:
             entry->trigger();
             QVERIFY(command());
         }
+    }
+
+    void theChatCommandSendsTheFadedLineAndPutsTheUsersTextBack()
+    {
+        SimulatedChatClient client(*chatWindows);
+        client.addDocument(RoomChildren{.statics = 1}); // an instant message, not the room
+        const SimulatedChatClient::Room room = client.addChatRoom("half a li");
+        SteppingClock clock(1000.0, 0.1);
+        forms().setClock(clock);
+        main->txtfade1()->setText(QStringLiteral("hi"));
+        QTest::keyClick(main->txtfade1(), Qt::Key_Return);
+        const std::string sent = coded->codedText();
+
+        choose("mnu_aolchat");
+        QCOMPARE(client.sentLines().size(), 1u);
+        QCOMPARE(QString::fromStdString(client.sentLines().front()),
+                 QString::fromStdString(sent).remove(QStringLiteral("</Font>")));
+        QCOMPARE(chatWindows->text(room.input), "half a li");
+        QCOMPARE(coded->codedText(), sent);
     }
 
     void exitDuringAFadeEndsTheProgramBeforeTheFadeFinishes()
