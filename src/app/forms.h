@@ -21,8 +21,10 @@ class PreviewWin;
 class TintaraWin;
 
 // The program's windows, each created (hidden) the first time any code asks
-// for it and kept until the program ends, and the seams through which they
-// reach the system. Tests make their own Forms and swap the seams.
+// for it, and the seams through which they reach the system. This is where
+// the windows are joined: each one is handed only what it needs and reports
+// through its signals, and the answers are connected here. Tests make their
+// own Forms and swap the seams.
 class Forms
 {
 public:
@@ -34,9 +36,9 @@ public:
     TintaraWin *tintarawin();
     HtmlWin *htmlwin();
     MainMenu *mainmenu();
-    // The about window, set between the main and coded-text windows; loading
-    // it also closes the preview. It is unloaded when it closes, and asking
-    // after that loads a new one.
+    // The about window sets the main and coded-text windows aside while it
+    // is loaded, and loading it closes the preview. It is unloaded when it
+    // closes, and asking after that loads a new one.
     AboutWin *aboutwin();
     // The preview window is loaded on demand and unloaded when it closes;
     // asking after that loads a new one.
