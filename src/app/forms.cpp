@@ -30,7 +30,8 @@ Forms::Forms()
 
 Forms::~Forms()
 {
-    // The open windows go with the forms that joined them to the others.
+    // An open preview or about window refers to the windows and connections
+    // made here, so it must not outlive them.
     delete previewwin_.data();
     delete aboutwin_.data();
 }
