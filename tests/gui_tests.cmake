@@ -1,18 +1,16 @@
-# Widget tests of the desktop program: every *_test.cpp in tests/shell,
-# tests/workspace, tests/menu and tests/preview is its own Qt Test program,
-# run offscreen. Test doubles for the seams live in tests/shell.
-foreach(folder shell workspace menu preview)
+# Widget tests of the desktop program: every *_test.cpp in the test folder of
+# a UI folder is its own Qt Test program, run offscreen. Test doubles for the
+# seams live in tests/support.
+foreach(folder ui workspace menu preview about app)
     file(GLOB GUI_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_test.cpp)
     foreach(source ${GUI_TEST_SOURCES})
         get_filename_component(name ${source} NAME_WE)
         add_executable(${name} ${source})
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
-        target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
         target_link_libraries(${name} PRIVATE tintara_ui Qt6::Test)
-        if(name STREQUAL "chat_command_test")
+        if(name STREQUAL "menu_commands_test")
             # Sends to the in-process chat client that the chat tests simulate.
-            target_sources(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/chat/fake_window_system.cpp
-                                           ${CMAKE_CURRENT_SOURCE_DIR}/chat/simulated_chat_client.cpp)
+            target_link_libraries(${name} PRIVATE tintara_chat_fakes)
         endif()
         add_test(NAME ${folder}.${name} COMMAND ${name})
         set_tests_properties(${folder}.${name} PROPERTIES
@@ -28,7 +26,7 @@ foreach(folder shell workspace menu preview)
 endforeach()
 
 # The real program under Xvfb, driven with xdotool and read back with xclip.
-add_test(NAME shell.end_to_end
-         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/shell/end_to_end_test.sh
+add_test(NAME app.end_to_end
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/end_to_end_test.sh
                  $<TARGET_FILE:tintara> $<TARGET_FILE:tintara-fade>)
-set_tests_properties(shell.end_to_end PROPERTIES TIMEOUT 120)
+set_tests_properties(app.end_to_end PROPERTIES TIMEOUT 120)

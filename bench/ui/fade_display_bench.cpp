@@ -2,10 +2,10 @@
 // in the coded-text box, next to a single setPlainText of the same text into
 // that box: 3000 characters, 10 colours, all four styles. The fade should
 // cost at most 1.5 times the bare display.
+#include "app/forms.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
 #include "ratio_reporter.h"
-#include "shell/forms.h"
 #include "workspace/tintarawin.h"
 
 #include <QApplication>
@@ -73,7 +73,7 @@ void BM_SetPlainTextOfTheSameResult(benchmark::State &state)
 {
     QTest::mouseClick(forms->tintarawin()->findChild<QWidget *>(QStringLiteral("btnfade")),
                       Qt::LeftButton);
-    const QString result = forms->htmlwin()->codedText();
+    const QString result = QString::fromStdString(forms->htmlwin()->codedText());
     QPlainTextEdit *box = forms->htmlwin()->txthtml();
     for (auto _ : state) {
         box->setPlainText(result);

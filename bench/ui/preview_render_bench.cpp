@@ -6,7 +6,6 @@
 #include "preview/previewwin.h"
 #include "preview/rich_text_render.h"
 #include "ratio_reporter.h"
-#include "shell/forms.h"
 
 #include <QApplication>
 #include <QTest>
@@ -24,9 +23,10 @@ namespace
 constexpr double kTarget = 1.0;
 
 PreviewWin *window = nullptr;
-QString codedText;
+std::string codedText;
+QString codedHtml;
 
-QString fadedSample()
+std::string fadedSample()
 {
     const std::string sentence = "The quick brown fox jumps over the lazy dog. ";
     std::string text;
@@ -41,7 +41,7 @@ QString fadedSample()
                                     static_cast<std::int16_t>(12 * slot)));
     }
     const FadeStyles all{.bold = true, .italic = true, .strike = true, .underline = true};
-    return QString::fromStdString(fadeLine(text, colours, all).value());
+    return fadeLine(text, colours, all).value();
 }
 
 void paintPreview()
@@ -52,7 +52,7 @@ void paintPreview()
 void BM_RenderCodedTextIntoPreview(benchmark::State &state)
 {
     for (auto _ : state) {
-        renderCodedText(window->txtpreview(), codedText);
+        applyRuns(window->txtpreview(), renderCodedText(codedText));
         paintPreview();
     }
 }
@@ -60,7 +60,7 @@ void BM_RenderCodedTextIntoPreview(benchmark::State &state)
 void BM_SetHtmlOfTheSameCodedText(benchmark::State &state)
 {
     for (auto _ : state) {
-        window->txtpreview()->setHtml(codedText);
+        window->txtpreview()->setHtml(codedHtml);
         paintPreview();
     }
 }
@@ -77,10 +77,10 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    Forms forms;
-    PreviewWin preview(forms);
+    PreviewWin preview;
     window = &preview;
     codedText = fadedSample();
+    codedHtml = QString::fromStdString(codedText);
     preview.show();
     if (!QTest::qWaitForWindowExposed(&preview)) {
         std::fprintf(stderr, "preview_render_bench: the preview window was never shown\n");

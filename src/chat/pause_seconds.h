@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chat/seconds_clock.h"
-#include "engine/fade.h"
+#include "engine/yield.h"
 
 #include <cstdint>
 

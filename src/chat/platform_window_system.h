@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chat/window_system.h"
-#include "engine/fade.h"
+#include "engine/yield.h"
 
 #include <memory>
 

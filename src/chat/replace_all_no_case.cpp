@@ -1,24 +1,11 @@
 #include "chat/replace_all_no_case.h"
 
+#include "engine/ascii_case.h"
+
 #include <algorithm>
 
 namespace tintara
 {
-
-namespace
-{
-
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameNoCase(char a, char b)
-{
-    return lowerAscii(a) == lowerAscii(b);
-}
-
-} // namespace
 
 std::string replaceAllNoCase(std::string_view text, std::string_view find,
                              std::string_view replacement)
@@ -30,7 +17,8 @@ std::string replaceAllNoCase(std::string_view text, std::string_view find,
     result.reserve(text.size());
     auto rest = text.begin();
     for (;;) {
-        const auto match = std::search(rest, text.end(), find.begin(), find.end(), sameNoCase);
+        const auto match =
+            std::search(rest, text.end(), find.begin(), find.end(), equalIgnoringAsciiCase);
         result.append(rest, match);
         if (match == text.end()) {
             return result;

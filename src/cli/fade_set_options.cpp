@@ -21,10 +21,9 @@ void useFadeSet(Options &options, const std::string &path)
     }
     const FadeSet &set = *reading.fadeSet;
     options.colours.assign(set.palette.begin(), set.palette.begin() + set.colourCount);
-    options.styles.bold = options.styles.bold || set.styles.bold;
-    options.styles.italic = options.styles.italic || set.styles.italic;
-    options.styles.strike = options.styles.strike || set.styles.strike;
-    options.styles.underline = options.styles.underline || set.styles.underline;
+    for (const StyleEntry &entry : kStyles) {
+        options.styles.*entry.flag = options.styles.*entry.flag || set.styles.*entry.flag;
+    }
     options.blend = options.blend.value_or(set.blend);
 }
 

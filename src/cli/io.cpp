@@ -8,9 +8,9 @@
 namespace tintara::cli
 {
 
-Output::Output(int fd) : m_fd(fd)
+Output::Output(int fd) : fd_(fd)
 {
-    m_buffer.reserve(kFlushSize);
+    buffer_.reserve(kFlushSize);
 #ifdef F_SETPIPE_SZ
     // A pipe as large as one flush lets each block go across in one step
     // instead of many small hand-overs to the reader; refusal is harmless.
@@ -29,32 +29,32 @@ Output::~Output()
 
 void Output::flushIfFull()
 {
-    if (m_buffer.size() >= kFlushSize) {
+    if (buffer_.size() >= kFlushSize) {
         flush();
     }
 }
 
 void Output::flush()
 {
-    const char *p = m_buffer.data();
-    std::size_t left = m_buffer.size();
+    const char *p = buffer_.data();
+    std::size_t left = buffer_.size();
     while (left > 0) {
-        const ssize_t written = ::write(m_fd, p, left);
+        const ssize_t written = ::write(fd_, p, left);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            m_buffer.clear();
+            buffer_.clear();
             throw IoError(std::string("cannot write the output: ") + std::strerror(errno));
         }
         p += written;
         left -= static_cast<std::size_t>(written);
     }
-    m_buffer.clear();
-    if (m_buffer.capacity() > 4 * kFlushSize) {
+    buffer_.clear();
+    if (buffer_.capacity() > 4 * kFlushSize) {
         // One huge line should not keep its memory for the rest of the run.
-        std::string().swap(m_buffer);
-        m_buffer.reserve(kFlushSize);
+        std::string().swap(buffer_);
+        buffer_.reserve(kFlushSize);
     }
 }
 

@@ -21,14 +21,14 @@ public:
     explicit Output(int fd);
     ~Output();
 
-    std::string &buffer() { return m_buffer; }
+    std::string &buffer() { return buffer_; }
     void flushIfFull();
     void flush();
 
 private:
     static constexpr std::size_t kFlushSize = 1 << 20;
-    int m_fd;
-    std::string m_buffer;
+    int fd_;
+    std::string buffer_;
 };
 
 // Calls onLine for each line of the file descriptor, without its "\n" or

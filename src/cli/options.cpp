@@ -1,8 +1,8 @@
 #include "cli/options.h"
 
+#include "engine/color.h"
 #include "engine/contrast.h"
 
-#include <cctype>
 #include <charconv>
 
 namespace tintara::cli
@@ -10,18 +10,6 @@ namespace tintara::cli
 
 namespace
 {
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower >= 'a' && lower <= 'f') {
-        return lower - 'a' + 10;
-    }
-    return -1;
-}
 
 ColorValue parseHtmlColour(std::string item)
 {
@@ -35,13 +23,13 @@ ColorValue parseHtmlColour(std::string item)
     }
     int components[3];
     for (int c = 0; c < 3; ++c) {
-        const int high = hexValue(item[2 * c]);
-        const int low = hexValue(item[2 * c + 1]);
-        if (high < 0 || low < 0) {
+        const std::optional<int> high = hexDigitValue(item[2 * c]);
+        const std::optional<int> low = hexDigitValue(item[2 * c + 1]);
+        if (!high || !low) {
             throw UsageError("'" + shown +
                              "' is not a colour: use six hexadecimal digits, like ff8000");
         }
-        components[c] = high * 16 + low;
+        components[c] = *high * 16 + *low;
     }
     return components[0] + 256 * components[1] + 65536 * components[2];
 }
@@ -49,9 +37,7 @@ ColorValue parseHtmlColour(std::string item)
 // --runs renders coded text that is already made, so nothing about a fade applies.
 void checkRunsOptions(const Options &options, bool coloursGiven, std::size_t operandCount)
 {
-    const FadeStyles &styles = options.styles;
-    if (coloursGiven || styles.bold || styles.italic || styles.strike || styles.underline ||
-        options.blend || options.contrastCheck) {
+    if (coloursGiven || options.styles != FadeStyles{} || options.blend || options.contrastCheck) {
         throw UsageError("--runs renders coded text as it is: it takes no --colors, styles, "
                          "--blend or --check-contrast");
     }

@@ -23,16 +23,16 @@ std::string upperHtmlColour(ColorValue colour)
 void appendSgr(std::string &out, const TextFormat &format)
 {
     out += "\x1b[0";
-    if (format.bold) {
+    if (format.styles.bold) {
         out += ";1";
     }
-    if (format.italic) {
+    if (format.styles.italic) {
         out += ";3";
     }
-    if (format.underline) {
+    if (format.styles.underline) {
         out += ";4";
     }
-    if (format.strike) {
+    if (format.styles.strike) {
         out += ";9";
     }
     const RgbTriple parts = splitColor(format.color);
@@ -68,10 +68,10 @@ void appendRunsJson(std::string &out, const RenderedText &rendered)
             {"text", run.text},
             {"font", run.format.font},
             {"size", run.format.sizePoints},
-            {"bold", run.format.bold},
-            {"italic", run.format.italic},
-            {"underline", run.format.underline},
-            {"strike", run.format.strike},
+            {"bold", run.format.styles.bold},
+            {"italic", run.format.styles.italic},
+            {"underline", run.format.styles.underline},
+            {"strike", run.format.styles.strike},
             {"color", upperHtmlColour(run.format.color)},
         };
         out += line.dump();

@@ -1,5 +1,6 @@
 #include "engine/coded_text_renderer.h"
 
+#include "engine/ascii_case.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -13,35 +14,12 @@ namespace
 
 constexpr auto npos = std::u32string_view::npos;
 
-struct StyleTag {
-    std::u32string_view tag;
-    bool TextFormat::*flag;
-    bool value;
-};
-
-constexpr StyleTag kStyleTags[] = {
-    {U"u", &TextFormat::underline, true}, {U"/u", &TextFormat::underline, false},
-    {U"s", &TextFormat::strike, true},    {U"/s", &TextFormat::strike, false},
-    {U"b", &TextFormat::bold, true},      {U"/b", &TextFormat::bold, false},
-    {U"i", &TextFormat::italic, true},    {U"/i", &TextFormat::italic, false},
-};
-
 // Only ASCII letters change case: tags and hexadecimal digits are ASCII, and
 // font names are matched without regard to case anyway.
-char32_t toLowerAscii(char32_t c)
-{
-    return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
-}
-
-char32_t toUpperAscii(char32_t c)
-{
-    return c >= U'a' && c <= U'z' ? c - (U'a' - U'A') : c;
-}
-
 std::u32string lowerCase(std::u32string_view text)
 {
     std::u32string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), toLowerAscii);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), asciiLower<char32_t>);
     return lowered;
 }
 
@@ -109,9 +87,12 @@ std::u32string_view fontFaceName(std::u32string_view tag)
 
 void applyTag(std::u32string_view tag, TextFormat &format)
 {
-    for (const StyleTag &style : kStyleTags) {
-        if (tag == style.tag) {
-            format.*style.flag = style.value;
+    // "<b>" switches its style on and "</b>" off; the tag is lower-cased already.
+    const bool closing = tag.starts_with(U'/');
+    const std::u32string_view name = closing ? tag.substr(1) : tag;
+    for (const StyleEntry &entry : kStyles) {
+        if (name.size() == 1 && name[0] == asciiLower<char32_t>(entry.tag)) {
+            format.styles.*entry.flag = !closing;
             return;
         }
     }
@@ -161,22 +142,11 @@ float hexToValue(std::u32string_view text)
     float result = 0;
     double weight = 1;
     for (std::size_t k = text.size(); k > 0; --k) {
-        const double digit = hexDigitValue(toUpperAscii(text[k - 1]));
+        const double digit = hexDigitValue(text[k - 1]).value_or(0);
         result = static_cast<float>(static_cast<double>(result) + digit * weight);
         weight *= 16;
     }
     return result;
-}
-
-std::int16_t hexDigitValue(char32_t ch)
-{
-    if (ch >= U'0' && ch <= U'9') {
-        return static_cast<std::int16_t>(ch - U'0');
-    }
-    if (ch >= U'A' && ch <= U'F') {
-        return static_cast<std::int16_t>(ch - U'A' + 10);
-    }
-    return 0;
 }
 
 } // namespace tintara

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/color.h"
+#include "engine/fade_styles.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +14,7 @@ namespace tintara
 struct TextFormat {
     std::string font = "Arial";
     int sizePoints = 10;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
+    FadeStyles styles;
     ColorValue color = 0; // black
 
     friend bool operator==(const TextFormat &, const TextFormat &) = default;
@@ -47,11 +44,8 @@ struct RenderedText {
 RenderedText renderCodedText(std::string_view codedText);
 
 // The value of hexadecimal text, its last 8 characters at most, added up digit
-// by digit from the right in single precision. Characters other than 0-9 and
-// A-F (after upper-casing) count as 0.
+// by digit from the right in single precision. Characters other than 0-9, A-F
+// and a-f count as 0.
 float hexToValue(std::u32string_view text);
-
-// 0..15 for "0".."9" and "A".."F"; 0 for anything else, lower-case letters too.
-std::int16_t hexDigitValue(char32_t ch);
 
 } // namespace tintara

@@ -21,14 +21,10 @@ constexpr std::array<std::array<char, 2>, 256> makeHexPairs()
     return pairs;
 }
 
-int hexDigit(char c)
-{
-    return c <= '9' ? c - '0' : c - 'A' + 10;
-}
-
+// hex6 writes only digits, so every character read back here is one.
 int readHexPair(const std::string &text, std::size_t pos)
 {
-    return hexDigit(text[pos]) * 16 + hexDigit(text[pos + 1]);
+    return hexDigitValue(text[pos]).value_or(0) * 16 + hexDigitValue(text[pos + 1]).value_or(0);
 }
 
 bool inPaletteRange(ColorValue colour)
@@ -39,6 +35,20 @@ bool inPaletteRange(ColorValue colour)
 } // namespace
 
 const std::array<std::array<char, 2>, 256> kUpperHexPairs = makeHexPairs();
+
+std::optional<int> hexDigitValue(char32_t digit)
+{
+    if (digit >= U'0' && digit <= U'9') {
+        return static_cast<int>(digit - U'0');
+    }
+    if (digit >= U'A' && digit <= U'F') {
+        return static_cast<int>(digit - U'A') + 10;
+    }
+    if (digit >= U'a' && digit <= U'f') {
+        return static_cast<int>(digit - U'a') + 10;
+    }
+    return std::nullopt;
+}
 
 std::string hex6(std::int32_t value)
 {

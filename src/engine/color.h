@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tintara
@@ -38,6 +39,10 @@ ColorValue makeColor(std::int16_t red, std::int16_t green, std::int16_t blue);
 // of hex6(colour) are red, the third and fourth green, the first two blue.
 // For every colour in 0..0xFFFFFF this equals splitColor.
 RgbTriple fadeComponents(ColorValue colour);
+
+// The value of one hexadecimal digit, 0-9, A-F or a-f; nothing for any other
+// character.
+std::optional<int> hexDigitValue(char32_t digit);
 
 // "00".."FF" for each byte value, so hot loops can write digits by table.
 extern const std::array<std::array<char, 2>, 256> kUpperHexPairs;

@@ -2,9 +2,9 @@
 
 #include "engine/blend.h"
 #include "engine/color.h"
+#include "engine/yield.h"
 
 #include <cstddef>
-#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -13,9 +13,6 @@
 
 namespace tintara
 {
-
-// Lets the event loop run during long work; an empty function does nothing.
-using YieldFn = std::function<void()>;
 
 inline constexpr int kMinColors = 2;
 inline constexpr int kMaxColors = 10;

@@ -10,17 +10,10 @@ namespace tintara
 std::string openingTags(const FadeStyles &styles)
 {
     std::string tags;
-    if (styles.underline) {
-        tags += "<U>";
-    }
-    if (styles.strike) {
-        tags += "<S>";
-    }
-    if (styles.italic) {
-        tags += "<I>";
-    }
-    if (styles.bold) {
-        tags += "<B>";
+    for (auto entry = kStyles.rbegin(); entry != kStyles.rend(); ++entry) {
+        if (styles.*entry->flag) {
+            tags.append({'<', entry->tag, '>'});
+        }
     }
     return tags;
 }
@@ -28,17 +21,10 @@ std::string openingTags(const FadeStyles &styles)
 std::string closingTags(const FadeStyles &styles)
 {
     std::string tags;
-    if (styles.bold) {
-        tags += "</B>";
-    }
-    if (styles.italic) {
-        tags += "</I>";
-    }
-    if (styles.strike) {
-        tags += "</S>";
-    }
-    if (styles.underline) {
-        tags += "</U>";
+    for (const StyleEntry &entry : kStyles) {
+        if (styles.*entry.flag) {
+            tags.append({'<', '/', entry.tag, '>'});
+        }
     }
     return tags;
 }
@@ -119,10 +105,9 @@ void runFadeCommand(FadeCommandHost &host)
     }
 
     FadeStyles styles;
-    styles.bold = host.styleChecked(Style::Bold);
-    styles.italic = host.styleChecked(Style::Italic);
-    styles.strike = host.styleChecked(Style::Strike);
-    styles.underline = host.styleChecked(Style::Underline);
+    for (const StyleEntry &entry : kStyles) {
+        styles.*entry.flag = host.styleChecked(entry.style);
+    }
     const std::string opening = openingTags(styles);
     if (opening.empty()) {
         flush();

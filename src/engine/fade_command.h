@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/fade.h"
+#include "engine/fade_styles.h"
 
 #include <optional>
 #include <string>
@@ -8,16 +9,6 @@
 
 namespace tintara
 {
-
-// The style toggles; bold is wrapped innermost and underline outermost.
-struct FadeStyles {
-    bool bold = false;
-    bool italic = false;
-    bool strike = false;
-    bool underline = false;
-};
-
-enum class Style { Bold, Italic, Strike, Underline };
 
 // The opening tags of the ticked styles, outermost first ("<U><S><I><B>"),
 // and their closers in mirror order ("</B></I></S></U>").

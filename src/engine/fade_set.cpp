@@ -26,17 +26,6 @@ constexpr std::array<ComponentKeys, 3> kComponentKeys{{
     {"blclrs", "bl"},
 }};
 
-struct StyleKey {
-    std::string_view key;
-    bool FadeStyles::*flag;
-};
-constexpr std::array<StyleKey, 4> kStyleKeys{{
-    {"bold", &FadeStyles::bold},
-    {"italic", &FadeStyles::italic},
-    {"strike", &FadeStyles::strike},
-    {"underline", &FadeStyles::underline},
-}};
-
 std::string quoted(std::string_view text)
 {
     return "'" + std::string(text) + "'";
@@ -99,8 +88,8 @@ FadeSetReading readFadeSet(std::string_view fileText)
     for (int k = 0; k < kSlotCount; ++k) {
         set.palette[k] = makeColor(components[0][k], components[1][k], components[2][k]);
     }
-    for (const auto &[key, flag] : kStyleKeys) {
-        set.styles.*flag = iniValue(fileText, kStyleSection, key) == "1";
+    for (const StyleEntry &entry : kStyles) {
+        set.styles.*entry.flag = iniValue(fileText, kStyleSection, entry.name) == "1";
     }
     const std::string blendText = iniValue(fileText, kBlendSection, kBlendKey);
     if (!blendText.empty()) {
@@ -124,7 +113,7 @@ FadeSetReading loadFadeSetFile(const std::string &path)
 std::vector<IniEntry> fadeSetEntries(const FadeSet &set, bool blendAlreadyStored)
 {
     std::vector<IniEntry> entries;
-    entries.reserve(1 + 3 * kSlotCount + kStyleKeys.size() + 1);
+    entries.reserve(1 + 3 * kSlotCount + kStyles.size() + 1);
     entries.push_back(
         {std::string(kCountSection), std::string(kCountKey), std::to_string(set.colourCount)});
     for (std::size_t c = 0; c < kComponentKeys.size(); ++c) {
@@ -135,9 +124,9 @@ std::vector<IniEntry> fadeSetEntries(const FadeSet &set, bool blendAlreadyStored
                                std::to_string(componentOf(rgb, c))});
         }
     }
-    for (const auto &[key, flag] : kStyleKeys) {
-        entries.push_back(
-            {std::string(kStyleSection), std::string(key), set.styles.*flag ? "1" : "0"});
+    for (const StyleEntry &entry : kStyles) {
+        entries.push_back({std::string(kStyleSection), std::string(entry.name),
+                           set.styles.*entry.flag ? "1" : "0"});
     }
     if (set.blend != Blend::Rgb || blendAlreadyStored) {
         entries.push_back({std::string(kBlendSection), std::string(kBlendKey),
@@ -150,14 +139,6 @@ void saveFadeSetFile(const FadeSet &set, const std::string &path)
 {
     const bool blendStored = !readIniValue(kBlendSection, kBlendKey, path).empty();
     writeIniValues(fadeSetEntries(set, blendStored), path);
-}
-
-std::string withTnfExtension(std::string name)
-{
-    if (!name.ends_with(".tnf")) {
-        name += ".tnf";
-    }
-    return name;
 }
 
 } // namespace tintara

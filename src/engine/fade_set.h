@@ -64,8 +64,4 @@ std::vector<IniEntry> fadeSetEntries(const FadeSet &set, bool blendAlreadyStored
 // file in one step. Throws FileError; the file is then unchanged.
 void saveFadeSetFile(const FadeSet &set, const std::string &path);
 
-// The name a chosen fade-set file is saved under: ".tnf" is appended unless
-// the name already ends in exactly ".tnf" (case counts: "A.TNF" gets it too).
-std::string withTnfExtension(std::string name);
-
 } // namespace tintara

@@ -1,5 +1,6 @@
 #include "engine/ini_profile.h"
 
+#include "engine/ascii_case.h"
 #include "engine/file_replace.h"
 
 #include <algorithm>
@@ -29,14 +30,9 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-char asciiUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool sameIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, [](char x, char y) { return asciiUpper(x) == asciiUpper(y); });
+    return std::ranges::equal(a, b, equalIgnoringAsciiCase);
 }
 
 // One line of the text: its content without the line end, and where the next
@@ -140,7 +136,7 @@ std::string storedLine(std::string_view key, std::string_view value)
 {
     std::string line;
     line.reserve(key.size() + value.size() + 3);
-    std::ranges::transform(key, std::back_inserter(line), asciiUpper);
+    std::ranges::transform(key, std::back_inserter(line), asciiUpper<char>);
     line += '=';
     line += value;
     line += kLineEnd;

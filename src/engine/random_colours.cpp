@@ -7,8 +7,8 @@ namespace tintara
 
 double FixedStartRandom::next()
 {
-    m_state += 0x9E3779B97F4A7C15u;
-    std::uint64_t z = m_state;
+    state_ += 0x9E3779B97F4A7C15u;
+    std::uint64_t z = state_;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
     z ^= z >> 31;

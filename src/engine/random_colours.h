@@ -24,7 +24,7 @@ public:
     double next() override;
 
 private:
-    std::uint64_t m_state = 0;
+    std::uint64_t state_ = 0;
 };
 
 inline constexpr int kRandomDrawsPerUse = 30;

@@ -1,11 +1,9 @@
 #include "menu/mainmenu.h"
 
 #include "engine/fade.h"
-#include "shell/look.h"
+#include "ui/look.h"
 
 #include <QMenu>
-
-#include <array>
 
 namespace tintara
 {
@@ -48,18 +46,16 @@ QMenu *addSubMenu(QMenu *menu, const QString &name, const QString &caption)
     return sub;
 }
 
-struct StyleEntry {
-    Style style;
-    const char *name;
-    const char *caption;
-};
+QString styleName(const StyleEntry &entry)
+{
+    return QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+}
 
-constexpr std::array<StyleEntry, 4> kStyleEntries{{
-    {Style::Bold, "mnu_bold", "bold"},
-    {Style::Italic, "mnu_italic", "italic"},
-    {Style::Strike, "mnu_strike", "strike"},
-    {Style::Underline, "mnu_underline", "underline"},
-}};
+// mnu_bold, mnu_italic, mnu_strike and mnu_underline.
+QString styleEntryName(const StyleEntry &entry)
+{
+    return QStringLiteral("mnu_") + styleName(entry);
+}
 
 void addPaletteMenu(QMenu *menu)
 {
@@ -67,21 +63,19 @@ void addPaletteMenu(QMenu *menu)
         addSubMenu(menu, QStringLiteral("mnu_editcolors"), QStringLiteral("edit &palette"));
     for (int slot = 1; slot <= kMaxColors; ++slot) {
         addEntry(palette, QStringLiteral("mnu_cnum%1").arg(slot),
-                 QStringLiteral("color num. &%1").arg(slot))
-            ->setEnabled(slot <= kMinColors);
+                 QStringLiteral("color num. &%1").arg(slot));
     }
     addBreak(palette, QStringLiteral("mnu_brk4"));
-    addEntry(palette, QStringLiteral("mnu_curnum"), QStringLiteral("current: num. 1"));
+    addEntry(palette, QStringLiteral("mnu_curnum"), QString());
 }
 
 void addStyleMenu(QMenu *menu)
 {
     QMenu *weights =
         addSubMenu(menu, QStringLiteral("mnu_fweights"), QStringLiteral("use font weights..."));
-    for (const StyleEntry &entry : kStyleEntries) {
+    for (const StyleEntry &entry : kStyles) {
         // A checkable entry toggles its own mark when chosen: the style toggle.
-        addEntry(weights, QString::fromLatin1(entry.name), QString::fromLatin1(entry.caption))
-            ->setCheckable(true);
+        addEntry(weights, styleEntryName(entry), styleName(entry))->setCheckable(true);
     }
 }
 
@@ -118,6 +112,10 @@ MainMenu::MainMenu()
     QMenu *send =
         addSubMenu(mnu2_, QStringLiteral("mnu_sendcoding"), QStringLiteral("send coding to..."));
     addEntry(send, QStringLiteral("mnu_aolchat"), QStringLiteral("america online (4/5) chat..."));
+
+    // As the main window starts: two colours, slot 1 being edited.
+    enableSlotEntries(kMinColors);
+    showCurrentSlot(1);
 }
 
 QMenu *MainMenu::mnu() const
@@ -140,24 +138,21 @@ QAction *MainMenu::cnum(int slot) const
     return action(QStringLiteral("mnu_cnum%1").arg(slot));
 }
 
+void MainMenu::enableSlotEntries(int count)
+{
+    for (int slot = 1; slot <= kMaxColors; ++slot) {
+        cnum(slot)->setEnabled(slot <= count);
+    }
+}
+
+void MainMenu::showCurrentSlot(int slot)
+{
+    action(QStringLiteral("mnu_curnum"))->setText(QStringLiteral("current: num. %1").arg(slot));
+}
+
 QAction *MainMenu::styleAction(Style style) const
 {
-    for (const StyleEntry &entry : kStyleEntries) {
-        if (entry.style == style) {
-            return action(QString::fromLatin1(entry.name));
-        }
-    }
-    return nullptr;
-}
-
-QString MainMenu::codingFileName() const
-{
-    return codingFileName_;
-}
-
-void MainMenu::setCodingFileName(const QString &name)
-{
-    codingFileName_ = name;
+    return action(styleEntryName(styleEntry(style)));
 }
 
 } // namespace tintara

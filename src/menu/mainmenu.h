@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/fade_command.h"
+#include "engine/fade_styles.h"
 
 #include <QWidget>
 
@@ -30,18 +30,18 @@ public:
     QAction *action(const QString &name) const;
     // mnu_cnum1 .. mnu_cnum10.
     QAction *cnum(int slot) const;
+    // Entry n is enabled exactly when n <= count, so only slots in use can
+    // be chosen.
+    void enableSlotEntries(int count);
+    // mnu_curnum names the slot being edited.
+    void showCurrentSlot(int slot);
     // The style toggles mnu_bold, mnu_italic, mnu_strike and mnu_underline;
     // their check marks are the only copy of the four style flags.
     QAction *styleAction(Style style) const;
 
-    // The save dialog for coded text offers the name chosen last time.
-    QString codingFileName() const;
-    void setCodingFileName(const QString &name);
-
 private:
     QMenu *mnu_;
     QMenu *mnu2_;
-    QString codingFileName_;
 };
 
 } // namespace tintara

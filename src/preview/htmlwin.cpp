@@ -1,14 +1,11 @@
 #include "preview/htmlwin.h"
 
-#include "menu/mainmenu.h"
-#include "shell/clipboard.h"
-#include "shell/forms.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
-#include "shell/twips.h"
-#include "shell/window_procedures.h"
+#include "ui/clipboard.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+#include "ui/window_procedures.h"
 
-#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace tintara
@@ -24,16 +21,16 @@ constexpr int kMenuBelowOpsTwips = 110;
 
 } // namespace
 
-HtmlWin::HtmlWin(Forms &forms)
+HtmlWin::HtmlWin(Clipboard &clipboard)
     : FramelessForm(QStringLiteral("htmlwin"), QStringLiteral("html display window"),
                     twipsSize(2370, 1620)),
-      forms_(forms)
+      clipboard_(clipboard)
 {
     addLabel(QStringLiteral("title"), QStringLiteral("html display window"),
              QRect(435, 90, 1500, 180), kTitleText);
 
-    codedText_ = QStringLiteral(".::html displayer::.");
-    txthtml_ = new QPlainTextEdit(codedText_, this);
+    codedText_ = ".::html displayer::.";
+    txthtml_ = new QPlainTextEdit(QString::fromStdString(codedText_), this);
     txthtml_->setReadOnly(true);
     txthtml_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txthtml_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -58,26 +55,26 @@ QPlainTextEdit *HtmlWin::txthtml() const
     return txthtml_;
 }
 
-QString HtmlWin::codedText() const
+const std::string &HtmlWin::codedText() const
 {
     return codedText_;
 }
 
-void HtmlWin::setCodedText(const QString &text)
+void HtmlWin::setCodedText(std::string text)
 {
-    codedText_ = text;
-    txthtml_->setPlainText(text);
+    codedText_ = std::move(text);
+    txthtml_->setPlainText(QString::fromStdString(codedText_));
 }
 
 void HtmlWin::btncopy_Click()
 {
-    forms_.clipboard().setText(codedText());
+    clipboard_.setText(codedText_);
 }
 
 void HtmlWin::btnsave_Click()
 {
     const QPoint at = twipsPoint(kMenuLeftTwips, kOpsTwips.y() + kMenuBelowOpsTwips);
-    forms_.mainmenu()->mnu2()->popup(mapToGlobal(at));
+    emit opsRequested(mapToGlobal(at));
 }
 
 } // namespace tintara

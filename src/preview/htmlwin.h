@@ -1,40 +1,46 @@
 #pragma once
 
-#include "shell/frameless_form.h"
+#include "ui/frameless_form.h"
+
+#include <string>
 
 class QPlainTextEdit;
 
 namespace tintara
 {
 
-class Forms;
+class Clipboard;
 
 // The coded-text window: shows the result of the last fade in the read-only
-// box txthtml, copies it to the clipboard, and opens the second options menu.
+// box txthtml, copies it to the clipboard, and asks for the second options
+// menu and for the preview.
 class HtmlWin : public FramelessForm
 {
     Q_OBJECT
 
 public:
-    explicit HtmlWin(Forms &forms);
+    explicit HtmlWin(Clipboard &clipboard);
 
     QPlainTextEdit *txthtml() const;
-    QString codedText() const;
-    void setCodedText(const QString &text);
+    // The coded text in UTF-8.
+    const std::string &codedText() const;
+    void setCodedText(std::string text);
 
 signals:
-    // The "preview" label was clicked; the preview window answers this.
+    // "ops." was clicked: the second options menu belongs at `at` (global).
+    void opsRequested(QPoint at);
+    // The "preview" label was clicked.
     void previewRequested();
 
 private:
     void btncopy_Click();
     void btnsave_Click();
 
-    Forms &forms_;
+    Clipboard &clipboard_;
     QPlainTextEdit *txthtml_;
     // The box is read-only, so this is its text, kept as set: reading the box
     // back would turn no-break spaces into plain ones.
-    QString codedText_;
+    std::string codedText_;
 };
 
 } // namespace tintara

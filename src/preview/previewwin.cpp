@@ -2,11 +2,10 @@
 
 #include "preview/pump_events.h"
 #include "preview/rich_text_render.h"
-#include "shell/forms.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
-#include "shell/twips.h"
-#include "shell/window_procedures.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+#include "ui/window_procedures.h"
 
 #include <QCloseEvent>
 #include <QTextEdit>
@@ -14,10 +13,9 @@
 namespace tintara
 {
 
-PreviewWin::PreviewWin(Forms &forms)
+PreviewWin::PreviewWin()
     : FramelessForm(QStringLiteral("previewwin"), QStringLiteral("preview window"),
-                    twipsSize(3255, 360)),
-      forms_(forms)
+                    twipsSize(3255, 360))
 {
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -43,8 +41,6 @@ PreviewWin::PreviewWin(Forms &forms)
     addFrameLines();
 
     keepOnTop(this);
-    forms_.setPreviewOpen(true);
-    forms_.setPreviewUnloader([this] { unload(); });
 }
 
 QTextEdit *PreviewWin::txtpreview() const
@@ -52,10 +48,10 @@ QTextEdit *PreviewWin::txtpreview() const
     return txtpreview_;
 }
 
-void PreviewWin::preview(const QString &codedText)
+void PreviewWin::preview(const std::string &codedText)
 {
     show();
-    renderCodedText(txtpreview_, codedText);
+    applyRuns(txtpreview_, renderCodedText(codedText));
     pumpEvents();
 }
 
@@ -66,9 +62,11 @@ void PreviewWin::unload()
 
 void PreviewWin::closeEvent(QCloseEvent *event)
 {
-    forms_.setPreviewOpen(false);
-    forms_.setPreviewUnloader({});
     event->accept();
+    if (!unloaded_) {
+        unloaded_ = true;
+        emit unloaded();
+    }
 }
 
 } // namespace tintara

@@ -1,39 +1,44 @@
 #pragma once
 
-#include "shell/frameless_form.h"
+#include "ui/frameless_form.h"
+
+#include <string>
 
 class QTextEdit;
 
 namespace tintara
 {
 
-class Forms;
-
 // The preview window: shows coded text rendered as formatted rich text in
-// txtpreview. It stays on top while loaded and sets the shared previewOpen
-// flag for exactly that time. Closing it (its "close" label, or whoever calls
-// unload) hides and deletes it; the next preview makes a new one.
+// txtpreview. It is loaded when made and stays on top while loaded. Closing
+// it (its "close" label, or whoever calls unload) unloads it: it hides,
+// reports unloaded() and is deleted soon after; the next preview makes a new
+// one.
 class PreviewWin : public FramelessForm
 {
     Q_OBJECT
 
 public:
-    explicit PreviewWin(Forms &forms);
+    PreviewWin();
 
     QTextEdit *txtpreview() const;
 
     // The preview command: show the window, render the coded text into it,
     // and let it paint.
-    void preview(const QString &codedText);
+    void preview(const std::string &codedText);
 
     void unload();
+
+signals:
+    // The window has closed, by whichever path; emitted once.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    Forms &forms_;
     QTextEdit *txtpreview_;
+    bool unloaded_ = false;
 };
 
 } // namespace tintara

@@ -1,6 +1,6 @@
 #include "preview/rich_text_render.h"
 
-#include "shell/look.h"
+#include "ui/look.h"
 
 #include <QTextCursor>
 #include <QTextEdit>
@@ -16,10 +16,10 @@ QTextCharFormat qtFormat(const TextFormat &format)
     QTextCharFormat qt;
     qt.setFontFamilies({embeddedFamily(QString::fromStdString(format.font))});
     qt.setFontPointSize(format.sizePoints);
-    qt.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
-    qt.setFontItalic(format.italic);
-    qt.setFontUnderline(format.underline);
-    qt.setFontStrikeOut(format.strike);
+    qt.setFontWeight(format.styles.bold ? QFont::Bold : QFont::Normal);
+    qt.setFontItalic(format.styles.italic);
+    qt.setFontUnderline(format.styles.underline);
+    qt.setFontStrikeOut(format.styles.strike);
     const RgbTriple colour = splitColor(format.color);
     qt.setForeground(QColor(colour.red, colour.green, colour.blue));
     return qt;
@@ -27,7 +27,7 @@ QTextCharFormat qtFormat(const TextFormat &format)
 
 } // namespace
 
-void showRenderedText(QTextEdit *box, const RenderedText &rendered)
+void applyRuns(QTextEdit *box, const RenderedText &rendered)
 {
     QFont boxFont = box->font();
     boxFont.setFamilies({embeddedFamily(QStringLiteral("Arial"))});
@@ -42,11 +42,6 @@ void showRenderedText(QTextEdit *box, const RenderedText &rendered)
     }
     cursor.endEditBlock();
     box->setCurrentCharFormat(qtFormat(rendered.insertionFormat));
-}
-
-void renderCodedText(QTextEdit *box, const QString &codedText)
-{
-    showRenderedText(box, tintara::renderCodedText(codedText.toStdString()));
 }
 
 } // namespace tintara

@@ -2,8 +2,6 @@
 
 #include "engine/coded_text_renderer.h"
 
-#include <QString>
-
 class QTextEdit;
 
 namespace tintara
@@ -13,9 +11,6 @@ namespace tintara
 // 10 pt, then fills it with the rendered runs in one edit block, so the box
 // lays itself out once. The caret ends after the text, in the format the last
 // tags left, while the view stays on the start of the text.
-void showRenderedText(QTextEdit *box, const RenderedText &rendered);
-
-// Renders coded text into the rich-text box, replacing what it held.
-void renderCodedText(QTextEdit *box, const QString &codedText);
+void applyRuns(QTextEdit *box, const RenderedText &rendered);
 
 } // namespace tintara

@@ -1,22 +1,16 @@
 #include "workspace/tintarawin.h"
 
-#include "engine/fade_command.h"
-#include "menu/mainmenu.h"
-#include "preview/htmlwin.h"
-#include "shell/forms.h"
-#include "shell/label_button.h"
-#include "shell/look.h"
-#include "shell/twips.h"
-#include "shell/window_procedures.h"
+#include "ui/label_button.h"
+#include "ui/look.h"
+#include "ui/twips.h"
+#include "ui/window_procedures.h"
 #include "workspace/bar_look.h"
 #include "workspace/colour_sample.h"
 #include "workspace/horizontal_bar.h"
-#include "workspace/workspace_fade_host.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -38,10 +32,10 @@ QString componentText(int value)
 
 } // namespace
 
-TintaraWin::TintaraWin(Forms &forms)
+TintaraWin::TintaraWin(FadeCommandHost &fadeHost)
     : FramelessForm(QStringLiteral("tintarawin"), QStringLiteral("tintara deluxe - vorlen"),
                     twipsSize(2370, 2055)),
-      forms_(forms)
+      fadeHost_(fadeHost)
 {
     slots_.fill(kWhite);
 
@@ -159,6 +153,16 @@ void TintaraWin::setColourCount(int count)
     colors1_->setValue(count);
 }
 
+void TintaraWin::restoreDefaults()
+{
+    for (int slot = 1; slot <= kMaxColors; ++slot) {
+        setSlotColour(slot, kWhite);
+    }
+    // Runs the count handling only when the count was not 2 already.
+    setColourCount(kMinColors);
+    selectSlot(1);
+}
+
 QLineEdit *TintaraWin::txtfade1() const
 {
     return txtfade1_;
@@ -172,9 +176,7 @@ void TintaraWin::selectSlot(int slot)
     green1_->setValue(rgb.green);
     blue1_->setValue(rgb.blue);
     currentSlot_ = slot;
-    forms_.mainmenu()
-        ->action(QStringLiteral("mnu_curnum"))
-        ->setText(QStringLiteral("current: num. %1").arg(slot));
+    emit slotSelected(slot);
     title_->setText(QStringLiteral("tintara deluxe: color %1").arg(slot));
 }
 
@@ -192,10 +194,7 @@ void TintaraWin::colors1_Change()
 {
     const int count = colourCount();
     lblcolors1_->setText(QStringLiteral("use: %1 colors").arg(count));
-    MainMenu *menu = forms_.mainmenu();
-    for (int slot = 1; slot <= kMaxColors; ++slot) {
-        menu->cnum(slot)->setEnabled(slot <= count);
-    }
+    emit countChanged(count);
     selectSlot(1);
 }
 
@@ -206,8 +205,7 @@ void TintaraWin::tmrclr_Timer()
 
 void TintaraWin::btnfade_Click()
 {
-    WorkspaceFadeHost host(forms_);
-    runFadeCommand(host);
+    runFadeCommand(fadeHost_);
 }
 
 void TintaraWin::btncopy_Click()
@@ -217,8 +215,7 @@ void TintaraWin::btncopy_Click()
 
 void TintaraWin::btnops_Click()
 {
-    forms_.mainmenu()->mnu()->popup(
-        mapToGlobal(twipsPoint(kOptionsMenuTwips.x(), kOptionsMenuTwips.y())));
+    emit optionsRequested(mapToGlobal(twipsPoint(kOptionsMenuTwips.x(), kOptionsMenuTwips.y())));
 }
 
 void TintaraWin::changeEvent(QEvent *event)
@@ -231,16 +228,10 @@ void TintaraWin::changeEvent(QEvent *event)
 
 void TintaraWin::Form_Resize()
 {
-    // The coded-text window follows this one into and out of the minimised
-    // state; a hidden one keeps hidden.
-    HtmlWin *coded = forms_.htmlwin();
     if (isMinimized()) {
-        coded->setWindowState(coded->windowState() | Qt::WindowMinimized);
-        coded->setEnabled(false);
-        forms_.unloadPreviewIfOpen();
+        emit minimisedChanged(true);
     } else if (!isMaximized()) {
-        coded->setWindowState(coded->windowState() & ~Qt::WindowMinimized);
-        coded->setEnabled(true);
+        emit minimisedChanged(false);
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/color.h"
-#include "engine/fade.h"
-#include "shell/frameless_form.h"
+#include "engine/fade_command.h"
+#include "ui/frameless_form.h"
 
 #include <array>
 
@@ -15,18 +15,20 @@ namespace tintara
 {
 
 class ColourSample;
-class Forms;
 
 // The main window: edits a palette of ten colour slots through the red,
 // green and blue bars, sets how many colours a fade uses, and holds the text
 // to fade. The slots themselves are never shown: the bars edit the current
-// colour, and a 100 ms tick copies it into the slot being edited.
+// colour, and a 100 ms tick copies it into the slot being edited. What the
+// other windows show of it, they learn from its signals.
 class TintaraWin : public FramelessForm
 {
     Q_OBJECT
 
 public:
-    explicit TintaraWin(Forms &forms);
+    // The fade command runs against `fadeHost`, which reads this window and
+    // writes the coded text.
+    explicit TintaraWin(FadeCommandHost &fadeHost);
 
     // Palette slots 1..10. Code that rewrites slots calls selectSlot(1) after.
     ColorValue slotColour(int slot) const;
@@ -39,9 +41,13 @@ public:
     void selectSlot(int slot);
 
     // The colour count, 2..10. Setting a different count runs its change
-    // handling (caption, enabled slot entries, selectSlot(1)).
+    // handling (caption, countChanged, selectSlot(1)).
     int colourCount() const;
     void setColourCount(int count);
+
+    // "&restore defaults": every slot white, the colour count 2 and slot 1
+    // being edited, as when the window starts. The text and the styles stay.
+    void restoreDefaults();
 
     QLineEdit *txtfade1() const;
 
@@ -49,6 +55,18 @@ public:
     void btnfade_Click();
     // Copies the current colour into the current slot.
     void tmrclr_Timer();
+
+signals:
+    // selectSlot made `slot` the one being edited.
+    void slotSelected(int slot);
+    // The colour count became `count`; slot 1 is selected right after.
+    void countChanged(int count);
+    // Reported at each change of the window's state: true when it is
+    // minimised, false when it is in the normal state. A maximised window
+    // reports nothing.
+    void minimisedChanged(bool minimised);
+    // "options" was clicked: the options menu belongs at `at` (global).
+    void optionsRequested(QPoint at);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -69,7 +87,7 @@ private:
     void btnops_Click();
     void Form_Resize();
 
-    Forms &forms_;
+    FadeCommandHost &fadeHost_;
     std::array<ColorValue, kMaxColors> slots_;
     int currentSlot_ = 1;
 

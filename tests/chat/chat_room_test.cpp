@@ -1,6 +1,6 @@
 #include "chat/chat_room.h"
-#include "fake_window_system.h"
-#include "simulated_chat_client.h"
+#include "support/fake_window_system.h"
+#include "support/simulated_chat_client.h"
 
 #include <gtest/gtest.h>
 

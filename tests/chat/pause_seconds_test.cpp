@@ -1,5 +1,5 @@
 #include "chat/pause_seconds.h"
-#include "stepping_clock.h"
+#include "support/stepping_clock.h"
 
 #include <gtest/gtest.h>
 

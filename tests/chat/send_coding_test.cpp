@@ -1,8 +1,8 @@
 #include "chat/chat_room.h"
 #include "chat/platform_window_system.h"
-#include "fake_window_system.h"
-#include "simulated_chat_client.h"
-#include "stepping_clock.h"
+#include "support/fake_window_system.h"
+#include "support/simulated_chat_client.h"
+#include "support/stepping_clock.h"
 
 #include <gtest/gtest.h>
 

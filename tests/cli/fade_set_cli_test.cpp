@@ -1,5 +1,5 @@
-#include "../engine/temp_folder.h"
 #include "run_cli.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -101,16 +101,6 @@ TEST(FadeSetCli, SetReadsHandEditedFilesAsTheProgramDoes)
     const CliResult r = runCli({"--set", path, "Hi!!"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, runCli({"--colors", kRgb + ",ffffff", "Hi!!"}).out);
-}
-
-TEST(FadeSetCli, SaveSetKeepsTheOtherLinesOfAnExistingFile)
-{
-    TempFolder folder;
-    const std::string path = folder.file("mine.tnf");
-    writeText(path, "[notes]\r\nwho=me\r\n[famount]\r\nFDAMT=9\r\n");
-    ASSERT_EQ(runCli({"--save-set", path, "--colors", kRgb, "--bold"}).status, 0);
-    const std::string expected = "[notes]\r\nwho=me\r\n" + kSavedRgbBold;
-    EXPECT_EQ(readText(path), expected);
 }
 
 TEST(FadeSetCli, EveryFailureOfTheOpenCommandIsAnError)

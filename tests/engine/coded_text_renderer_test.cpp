@@ -68,30 +68,30 @@ TEST(RenderCodedText, StyleTagsSwitchFlagsWithoutRegardToCase)
 {
     for (const char *coded : {"<b>a</b>b", "<B>a</B>b"}) {
         const RenderedText rendered = renderCodedText(coded);
-        EXPECT_TRUE(formatOf(rendered, 'a').bold) << coded;
-        EXPECT_FALSE(formatOf(rendered, 'b').bold) << coded;
+        EXPECT_TRUE(formatOf(rendered, 'a').styles.bold) << coded;
+        EXPECT_FALSE(formatOf(rendered, 'b').styles.bold) << coded;
     }
     const RenderedText all = renderCodedText("<U><S><I><B>x</B></I></S></U>y");
     const TextFormat x = formatOf(all, 'x');
-    EXPECT_TRUE(x.bold && x.italic && x.strike && x.underline);
+    EXPECT_EQ(x.styles, (FadeStyles{true, true, true, true}));
     EXPECT_EQ(formatOf(all, 'y'), TextFormat{});
 
     const RenderedText each = renderCodedText("<i>a<u>b</i>c<s>d</u>e</s>f");
-    EXPECT_TRUE(formatOf(each, 'a').italic);
-    EXPECT_TRUE(formatOf(each, 'b').italic && formatOf(each, 'b').underline);
-    EXPECT_TRUE(!formatOf(each, 'c').italic && formatOf(each, 'c').underline);
-    EXPECT_TRUE(formatOf(each, 'd').underline && formatOf(each, 'd').strike);
-    EXPECT_TRUE(!formatOf(each, 'e').underline && formatOf(each, 'e').strike);
+    EXPECT_TRUE(formatOf(each, 'a').styles.italic);
+    EXPECT_TRUE(formatOf(each, 'b').styles.italic && formatOf(each, 'b').styles.underline);
+    EXPECT_TRUE(!formatOf(each, 'c').styles.italic && formatOf(each, 'c').styles.underline);
+    EXPECT_TRUE(formatOf(each, 'd').styles.underline && formatOf(each, 'd').styles.strike);
+    EXPECT_TRUE(!formatOf(each, 'e').styles.underline && formatOf(each, 'e').styles.strike);
     EXPECT_EQ(formatOf(each, 'f'), TextFormat{});
 }
 
 TEST(RenderCodedText, OnlyWholeTagsFromTheTableCount)
 {
-    EXPECT_FALSE(formatOf(renderCodedText("<b >a"), 'a').bold);
-    EXPECT_FALSE(formatOf(renderCodedText("<bold>a"), 'a').bold);
-    EXPECT_FALSE(formatOf(renderCodedText("< b>a"), 'a').bold);
+    EXPECT_FALSE(formatOf(renderCodedText("<b >a"), 'a').styles.bold);
+    EXPECT_FALSE(formatOf(renderCodedText("<bold>a"), 'a').styles.bold);
+    EXPECT_FALSE(formatOf(renderCodedText("< b>a"), 'a').styles.bold);
     EXPECT_EQ(formatOf(renderCodedText("<sup>a</sup>"), 'a'), TextFormat{});
-    EXPECT_EQ(formatOf(renderCodedText("<b><sub>a</sub>"), 'a').bold, true);
+    EXPECT_EQ(formatOf(renderCodedText("<b><sub>a</sub>"), 'a').styles.bold, true);
     EXPECT_EQ(renderCodedText("a<br>b<>c</font>d").runs,
               (std::vector<FormattedRun>{{"abcd", TextFormat{}}}));
 }
@@ -163,7 +163,7 @@ TEST(RenderCodedText, UnclosedTagShowsTheRestAsPlainText)
     const RenderedText rendered = renderCodedText("<b>ab<font color=#ff0000");
     ASSERT_EQ(rendered.runs.size(), 1u);
     TextFormat bold;
-    bold.bold = true;
+    bold.styles.bold = true;
     EXPECT_EQ(rendered.runs[0], (FormattedRun{"ab<font color=#ff0000", bold}));
     EXPECT_EQ(shownText(renderCodedText("<")), "<");
     EXPECT_EQ(shownText(renderCodedText("x<y<z")), "x<y<z");
@@ -189,7 +189,7 @@ TEST(RenderCodedText, MergesOnlyNeighboursOfTheSameFormat)
     const std::vector<FormattedRun> expected = {{"abc", withColor(rgb(0, 0, 255))},
                                                 {"d", [] {
                                                      TextFormat f = withColor(rgb(0, 0, 255));
-                                                     f.bold = true;
+                                                     f.styles.bold = true;
                                                      return f;
                                                  }()}};
     EXPECT_EQ(rendered.runs, expected);
@@ -203,8 +203,7 @@ TEST(RenderCodedText, ShowsAFadeCharacterByCharacter)
                  FadeStyles{.bold = true, .underline = true});
     ASSERT_TRUE(coded);
     TextFormat format;
-    format.bold = true;
-    format.underline = true;
+    format.styles = {.bold = true, .underline = true};
     format.color = rgb(128, 0, 128);
     FormattedRun h{"H", format};
     format.color = rgb(0, 0, 255);
@@ -292,15 +291,4 @@ TEST(HexToValue, KeepsTheLastEightCharactersInSinglePrecision)
     // Rounding after every digit differs from rounding the exact sum (533447954).
     EXPECT_EQ(hexToValue(U"1FCBC512"), 533447936.0f);
     EXPECT_EQ(hexToValue(U"x1FCBC512"), 533447936.0f);
-}
-
-TEST(HexDigitValue, OnlyDigitsAndUpperCaseLettersCount)
-{
-    EXPECT_EQ(hexDigitValue(U'0'), 0);
-    EXPECT_EQ(hexDigitValue(U'9'), 9);
-    EXPECT_EQ(hexDigitValue(U'A'), 10);
-    EXPECT_EQ(hexDigitValue(U'F'), 15);
-    EXPECT_EQ(hexDigitValue(U'a'), 0);
-    EXPECT_EQ(hexDigitValue(U'G'), 0);
-    EXPECT_EQ(hexDigitValue(U'\uFF21'), 0); // full-width A
 }

@@ -37,6 +37,18 @@ TEST(HtmlHex, ReadsDigitPairsOutsideThePaletteRange)
     EXPECT_EQ(htmlHex(-1), "ffffff");
 }
 
+TEST(HexDigitValue, ReadsDigitsInEitherCaseAndNothingElse)
+{
+    for (const auto &[digit, value] :
+         {std::pair{U'0', 0}, {U'9', 9}, {U'A', 10}, {U'F', 15}, {U'a', 10}, {U'f', 15}}) {
+        EXPECT_EQ(hexDigitValue(digit), value) << static_cast<char>(digit);
+    }
+    for (const char32_t other :
+         {U'G', U'g', U'/', U':', U'@', U'`', U'\uFF21' /* full-width A */}) {
+        EXPECT_EQ(hexDigitValue(other), std::nullopt) << static_cast<unsigned>(other);
+    }
+}
+
 TEST(SplitColor, TakesComponentsApart)
 {
     EXPECT_EQ(splitColor(0x123456), (RgbTriple{0x56, 0x34, 0x12}));

@@ -38,20 +38,7 @@ public:
         return slots.at(static_cast<std::size_t>(slot - 1));
     }
     Blend blend() override { return mixing; }
-    bool styleChecked(Style style) override
-    {
-        switch (style) {
-        case Style::Bold:
-            return styles.bold;
-        case Style::Italic:
-            return styles.italic;
-        case Style::Strike:
-            return styles.strike;
-        case Style::Underline:
-            return styles.underline;
-        }
-        return false;
-    }
+    bool styleChecked(Style style) override { return styles.*styleEntry(style).flag; }
     std::string codedText() override { return coded; }
     void setCodedText(std::string text) override
     {

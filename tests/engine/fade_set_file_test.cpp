@@ -1,6 +1,6 @@
 #include "engine/fade_set.h"
 #include "engine/file_replace.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <algorithm>
 #include <csignal>
@@ -40,21 +40,21 @@ class FileSizeLimit
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit()
     {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
     }
 
 private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int);
+    rlimit old_{};
+    void (*oldHandler_)(int);
 };
 
 const std::string kOtherLines = "[mine]\r\nnote=keep me\r\n";
@@ -75,17 +75,21 @@ TEST(FadeSetFiles, SaveThenLoadGivesTheSameSet)
     EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"red.tnf"});
 }
 
-TEST(FadeSetFiles, SavingOverAFileKeepsItsOtherSectionsAndPermissions)
+TEST(FadeSetFiles, SavingOverAFileKeepsItsOtherLinesAndPermissionsAndReplacesValuesInPlace)
 {
     TempFolder folder;
     const std::string path = folder.file("set.tnf");
-    writeText(path, kOtherLines + "[famount]\r\nFDAMT=9\r\n[tail]\r\nx=1\r\n");
+    writeText(path, kOtherLines + "[famount]\r\nfdamt = 9\r\nextra=1\r\n[tail]\r\nx=1\r\n");
     ::chmod(path.c_str(), 0640);
 
     saveFadeSetFile(redBoldSet(), path);
     const std::string text = readText(path);
-    EXPECT_TRUE(text.starts_with(kOtherLines + "[famount]\r\nFDAMT=4\r\n[tail]\r\nx=1\r\n[rdclrs]"))
+    EXPECT_TRUE(text.starts_with(kOtherLines +
+                                 "[famount]\r\nFDAMT=4\r\nextra=1\r\n[tail]\r\nx=1\r\n[rdclrs]"))
         << text;
+    EXPECT_EQ(loadFadeSetFile(path).fadeSet->palette, redBoldSet().palette);
+    saveFadeSetFile(redBoldSet(), path);
+    EXPECT_EQ(readText(path), text) << "saving the same set again changes nothing";
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"set.tnf"});

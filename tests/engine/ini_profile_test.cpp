@@ -1,6 +1,6 @@
 #include "engine/file_replace.h"
 #include "engine/ini_profile.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

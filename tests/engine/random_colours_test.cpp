@@ -14,13 +14,13 @@ namespace
 class ScriptedRandom : public RandomSource
 {
 public:
-    explicit ScriptedRandom(std::vector<double> values) : m_values(std::move(values)) {}
-    double next() override { return m_values.at(m_taken++); }
-    std::size_t taken() const { return m_taken; }
+    explicit ScriptedRandom(std::vector<double> values) : values_(std::move(values)) {}
+    double next() override { return values_.at(taken_++); }
+    std::size_t taken() const { return taken_; }
 
 private:
-    std::vector<double> m_values;
-    std::size_t m_taken = 0;
+    std::vector<double> values_;
+    std::size_t taken_ = 0;
 };
 
 } // namespace

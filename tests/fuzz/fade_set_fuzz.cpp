@@ -48,10 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(again.fadeSet.has_value());
     require(again.fadeSet->colourCount == set.colourCount);
     require(again.fadeSet->palette == set.palette);
-    require(again.fadeSet->styles.bold == set.styles.bold);
-    require(again.fadeSet->styles.italic == set.styles.italic);
-    require(again.fadeSet->styles.strike == set.styles.strike);
-    require(again.fadeSet->styles.underline == set.styles.underline);
+    require(again.fadeSet->styles == set.styles);
     require(again.fadeSet->blend == set.blend && !again.unknownBlend);
     return 0;
 }

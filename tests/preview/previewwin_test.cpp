@@ -1,11 +1,10 @@
 #include "preview/previewwin.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
-#include "shell/look.h"
+#include "support/controls.h"
 
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
 
@@ -16,16 +15,7 @@ class PreviewWinTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormsWithFakes> fakes;
     QPointer<PreviewWin> win;
-
-    void openPreview(const QString &coded)
-    {
-        if (win == nullptr) {
-            win = new PreviewWin(fakes->forms);
-        }
-        win->preview(coded);
-    }
 
     // Deletion on close is deferred to the event loop, as a real unload is.
     static void finishDeletes()
@@ -34,19 +24,11 @@ private:
     }
 
 private slots:
-    void init() { fakes = std::make_unique<FormsWithFakes>(); }
+    void init() { win = new PreviewWin; }
+    void cleanup() { delete win; }
 
-    void cleanup()
+    void loadsWithItsControlsOnTop()
     {
-        delete win;
-        fakes.reset();
-    }
-
-    void loadsWithItsControlsOnTopAndSetsTheFlag()
-    {
-        QVERIFY(!fakes->forms.previewOpen());
-        win = new PreviewWin(fakes->forms);
-        QVERIFY(fakes->forms.previewOpen());
         QVERIFY(win->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(win->windowTitle(), "preview window");
         QCOMPARE(win->size(), QSize(217, 24));
@@ -67,7 +49,7 @@ private slots:
 
     void previewShowsTheWindowThenTheRenderedText()
     {
-        openPreview(QStringLiteral(".::html displayer::."));
+        win->preview(".::html displayer::.");
         QVERIFY(win->isVisible());
         QCOMPARE(win->txtpreview()->toPlainText(), ".::html displayer::.");
         QCOMPARE(win->txtpreview()->currentCharFormat().foreground().color(), QColor(Qt::black));
@@ -75,59 +57,44 @@ private slots:
 
     void aLongLineShowsFromItsStart()
     {
-        openPreview(QStringLiteral("<b>") + QString(3000, QLatin1Char('w')));
+        win->preview("<b>" + std::string(3000, 'w'));
         QCOMPARE(win->txtpreview()->verticalScrollBar()->value(), 0);
         QCOMPARE(win->txtpreview()->textCursor().position(), 3000);
     }
 
-    void previewingAgainRendersTheCurrentTextInTheSameWindow()
+    void previewingAgainRendersTheNewTextInPlace()
     {
-        openPreview(QStringLiteral("<b>first</b>"));
-        const QPointer<PreviewWin> first = win;
-        first->move(300, 200);
-        openPreview(QStringLiteral("<i>second</i>"));
-        QCOMPARE(win, first);
+        win->preview("<b>first</b>");
+        win->move(300, 200);
+        win->preview("<i>second</i>");
         QCOMPARE(win->pos(), QPoint(300, 200));
         QCOMPARE(win->txtpreview()->toPlainText(), "second");
-        const QList<QTextEdit *> boxes = win->findChildren<QTextEdit *>();
-        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(win->findChildren<QTextEdit *>().size(), 1);
     }
 
-    void theCloseLabelUnloadsItAndClearsTheFlag()
+    void theCloseLabelOrAnUnloadClosesItOnceAndForAll_data()
     {
-        openPreview(QStringLiteral("x"));
-        QTest::mouseClick(control(win, "btnclose"), Qt::LeftButton);
-        QVERIFY(!fakes->forms.previewOpen());
+        QTest::addColumn<bool>("byLabel");
+        QTest::newRow("the close label") << true;
+        QTest::newRow("unload") << false;
+    }
+
+    void theCloseLabelOrAnUnloadClosesItOnceAndForAll()
+    {
+        QFETCH(bool, byLabel);
+        QSignalSpy unloaded(win.data(), &PreviewWin::unloaded);
+        win->preview("x");
+        if (byLabel) {
+            QTest::mouseClick(control(win, "btnclose"), Qt::LeftButton);
+        } else {
+            win->unload();
+        }
         QVERIFY(!win->isVisible());
+        QCOMPARE(unloaded.count(), 1);
+        win->close();
+        QCOMPARE(unloaded.count(), 1);
         finishDeletes();
-        QVERIFY(win == nullptr);
-        // A later minimise of the main window finds nothing to close.
-        fakes->forms.unloadPreviewIfOpen();
-        QVERIFY(!fakes->forms.previewOpen());
-    }
-
-    void closingFromOutsideUnloadsItLikeTheLabel()
-    {
-        openPreview(QStringLiteral("x"));
-        fakes->forms.unloadPreviewIfOpen();
-        QVERIFY(!fakes->forms.previewOpen());
-        finishDeletes();
-        QVERIFY(win == nullptr);
-
-        openPreview(QStringLiteral("again"));
-        QVERIFY(fakes->forms.previewOpen());
-        QCOMPARE(win->txtpreview()->toPlainText(), "again");
-    }
-
-    void theCloseLabelDarkensOnlyWhileHeld()
-    {
-        openPreview(QStringLiteral("x"));
-        QWidget *close = control(win, "btnclose");
-        QTest::mousePress(close, Qt::LeftButton);
-        QCOMPARE(textColour(close), kPressedText);
-        QTest::mouseRelease(close, Qt::LeftButton, {}, QPoint(-10, -10));
-        QCOMPARE(textColour(close), kText);
-        QVERIFY(fakes->forms.previewOpen());
+        QVERIFY(win.isNull());
     }
 };
 

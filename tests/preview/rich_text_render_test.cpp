@@ -56,6 +56,8 @@ class RichTextRenderTest : public QObject
 private:
     std::unique_ptr<QTextEdit> box;
 
+    void render(const std::string &coded) { applyRuns(box.get(), renderCodedText(coded)); }
+
 private slots:
     void init()
     {
@@ -72,7 +74,7 @@ private slots:
             fadeLine("Hi", std::vector<ColorValue>{255, 255 << 16},
                      FadeStyles{.bold = true, .italic = true, .strike = true, .underline = true});
         QVERIFY(coded);
-        renderCodedText(box.get(), QString::fromStdString(*coded));
+        render(*coded);
 
         QCOMPARE(box->toPlainText(), "Hi");
         const QList<ShownCharacter> shown = shownCharacters(*box);
@@ -83,12 +85,12 @@ private slots:
 
     void replacesTheTextAndResetsWhatTypingInserts()
     {
-        renderCodedText(box.get(), QString());
+        render("");
         QCOMPARE(box->toPlainText(), QString());
         QCOMPARE(box->font().family(), kArialShown);
         verifyFormat(box->currentCharFormat(), kArialShown, false, false, false, false, Qt::black);
 
-        renderCodedText(box.get(), QStringLiteral(".::html displayer::."));
+        render(".::html displayer::.");
         QCOMPARE(box->toPlainText(), ".::html displayer::.");
         verifyFormat(shownCharacters(*box).first().format, kArialShown, false, false, false, false,
                      Qt::black);
@@ -96,8 +98,7 @@ private slots:
 
     void typingAfterwardsContinuesInTheLastFormat()
     {
-        renderCodedText(box.get(), QStringLiteral("<Font Face=\"Courier New\"><u>ab</u>"
-                                                  "<font color=#FF8000>c</font>"));
+        render("<Font Face=\"Courier New\"><u>ab</u><font color=#FF8000>c</font>");
         box->setFocus();
         QTest::keyClicks(box.get(), QStringLiteral("d"));
         QCOMPARE(box->toPlainText(), "abcd");
@@ -118,7 +119,7 @@ private slots:
         const std::string text(3000, 'x');
         const std::optional<std::string> coded = fadeLine(text, colours, FadeStyles{});
         QVERIFY(coded);
-        renderCodedText(box.get(), QString::fromStdString(*coded));
+        render(*coded);
 
         QCOMPARE(box->toPlainText(), QString::fromStdString(text));
         const QList<ShownCharacter> shown = shownCharacters(*box);
@@ -133,7 +134,7 @@ private slots:
 
     void showsCharactersBeyondTheBasicPlaneWhole()
     {
-        renderCodedText(box.get(), QStringLiteral("<font color=#00ff00>🙂</font>é\xFF"));
+        render("<font color=#00ff00>🙂</font>é\u00FF");
         QCOMPARE(box->toPlainText(), QStringLiteral("🙂é\u00FF"));
     }
 

@@ -1,17 +1,11 @@
-#include "engine/fade_command.h"
-#include "menu/mainmenu.h"
-#include "preview/htmlwin.h"
-#include "shell/controls.h"
-#include "shell/fake_seams.h"
-#include "shell/look.h"
+#include "support/controls.h"
+#include "ui/look.h"
 #include "workspace/colour_sample.h"
 #include "workspace/tintarawin.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -33,6 +27,20 @@ QString label(const TintaraWin *win, const char *name)
     return control<QLabel>(win, name)->text();
 }
 
+// Counts the fade commands run against it: each one writes its run once.
+struct CountingFadeHost final : FadeCommandHost {
+    int runs = 0;
+
+    std::string text() override { return "Hi"; }
+    void clearText() override {}
+    int colourCount() override { return kMinColors; }
+    ColorValue slotColour(int) override { return kWhite; }
+    bool styleChecked(Style) override { return false; }
+    std::string codedText() override { return {}; }
+    void setCodedText(std::string) override { ++runs; }
+    void yield() override {}
+};
+
 } // namespace
 
 class TintaraWinTest : public QObject
@@ -40,45 +48,37 @@ class TintaraWinTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormsWithFakes> fakes;
+    CountingFadeHost fadeHost;
+    std::unique_ptr<TintaraWin> owned;
     TintaraWin *win = nullptr;
-    MainMenu *menu = nullptr;
 
     QScrollBar *bar(const char *name) { return control<QScrollBar>(win, name); }
-    QString codedText() { return fakes->forms.htmlwin()->codedText(); }
-    void click(const char *button, Qt::MouseButton mouse = Qt::LeftButton)
+    void click(const char *button) { QTest::mouseClick(control(win, button), Qt::LeftButton); }
+
+    // The slot being edited, as the bars, the sample and the captions show it.
+    bool editing(int slot) const
     {
-        QTest::mouseClick(control(win, button), mouse);
-    }
-    // Writes slots 1..n and loads slot 1, as every palette rewrite does.
-    void setPalette(const std::vector<ColorValue> &colours)
-    {
-        for (std::size_t i = 0; i < colours.size(); ++i) {
-            win->setSlotColour(static_cast<int>(i) + 1, colours[i]);
-        }
-        win->selectSlot(1);
-    }
-    std::string expectedFade(const std::string &text, int count, FadeStyles styles = {})
-    {
-        std::vector<ColorValue> colours;
-        for (int slot = 1; slot <= count; ++slot) {
-            colours.push_back(win->slotColour(slot));
-        }
-        return *fadeLine(text, colours, styles);
+        const RgbTriple colour = splitColor(win->slotColour(slot));
+        return win->currentSlot() == slot &&
+               control<QScrollBar>(win, "red1")->value() == colour.red &&
+               control<QScrollBar>(win, "green1")->value() == colour.green &&
+               control<QScrollBar>(win, "blue1")->value() == colour.blue &&
+               win->currentColour() == win->slotColour(slot) &&
+               label(win, "title") == QStringLiteral("tintara deluxe: color %1").arg(slot);
     }
 
 private slots:
     void init()
     {
-        fakes = std::make_unique<FormsWithFakes>();
-        win = fakes->forms.tintarawin();
-        menu = fakes->forms.mainmenu();
+        fadeHost.runs = 0;
+        owned = std::make_unique<TintaraWin>(fadeHost);
+        win = owned.get();
         win->move(100, 100);
         win->show();
         QVERIFY(QTest::qWaitForWindowExposed(win));
     }
 
-    void cleanup() { fakes.reset(); }
+    void cleanup() { owned.reset(); }
 
     void startsInItsDesignState()
     {
@@ -102,9 +102,7 @@ private slots:
         QCOMPARE(win->currentSlot(), 1);
         for (int slot = 1; slot <= 10; ++slot) {
             QCOMPARE(win->slotColour(slot), kWhite);
-            QCOMPARE(menu->cnum(slot)->isEnabled(), slot <= 2);
         }
-        QCOMPARE(menu->action("mnu_curnum")->text(), "current: num. 1");
         auto *timer = control<QTimer>(win, "tmrclr");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 100);
@@ -189,33 +187,33 @@ private slots:
         win->tmrclr_Timer();
         QCOMPARE(win->slotColour(2), rgb(10, 255, 255));
 
+        QSignalSpy counts(win, &TintaraWin::countChanged);
+        QSignalSpy selected(win, &TintaraWin::slotSelected);
         QScrollBar *count = bar("colors1");
         count->setFocus();
         QTest::keyClick(count, Qt::Key_Right);
         QTest::keyClick(count, Qt::Key_Right);
         QCOMPARE(count->value(), 5);
         QCOMPARE(label(win, "lblcolors1"), "use: 5 colors");
-        for (int slot = 1; slot <= 10; ++slot) {
-            QCOMPARE(menu->cnum(slot)->isEnabled(), slot <= 5);
-        }
-        QCOMPARE(win->currentSlot(), 1);
-        QCOMPARE(label(win, "title"), "tintara deluxe: color 1");
-        QCOMPARE(menu->action("mnu_curnum")->text(), "current: num. 1");
-        QCOMPARE(bar("red1")->value(), 255);
+        QCOMPARE(counts.count(), 2);
+        QCOMPARE(counts.last().at(0).toInt(), 5);
+        QCOMPARE(selected.last().at(0).toInt(), 1);
+        QVERIFY(editing(1));
         QCOMPARE(win->slotColour(2), rgb(10, 255, 255));
 
         QTest::keyClick(count, Qt::Key_End);
         QCOMPARE(label(win, "lblcolors1"), "use: 10 colors");
-        for (int slot = 1; slot <= 10; ++slot) {
-            QVERIFY(menu->cnum(slot)->isEnabled());
-        }
+        QCOMPARE(counts.last().at(0).toInt(), 10);
     }
 
     void selectSlotLoadsItsColourAndNamesIt()
     {
         win->setColourCount(3);
         win->setSlotColour(3, rgb(10, 20, 30));
+        QSignalSpy selected(win, &TintaraWin::slotSelected);
         win->selectSlot(3);
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(selected.first().at(0).toInt(), 3);
         QCOMPARE(bar("red1")->value(), 10);
         QCOMPARE(bar("green1")->value(), 20);
         QCOMPARE(bar("blue1")->value(), 30);
@@ -224,7 +222,6 @@ private slots:
         QCOMPARE(control<QLineEdit>(win, "txthex1")->text(), "hex:#0a141e");
         QCOMPARE(win->currentSlot(), 3);
         QCOMPARE(label(win, "title"), "tintara deluxe: color 3");
-        QCOMPARE(menu->action("mnu_curnum")->text(), "current: num. 3");
 
         // Slot 3's later edits reach slot 3, not slot 1.
         bar("red1")->setValue(40);
@@ -233,72 +230,74 @@ private slots:
         QCOMPARE(win->slotColour(1), kWhite);
     }
 
-    void aSlotOfTheSameColourChangesOnlyTheSlotNumber()
+    void aSlotOfTheBarsColourChangesOnlyTheSlotNumber_data()
     {
+        QTest::addColumn<int>("slot");
+        QTest::newRow("another slot of that colour") << 2;
+        QTest::newRow("the current slot after a tick") << 1;
+    }
+
+    void aSlotOfTheBarsColourChangesOnlyTheSlotNumber()
+    {
+        QFETCH(int, slot);
+        bar("red1")->setValue(9);
+        win->tmrclr_Timer();
+        win->setSlotColour(2, win->currentColour());
         QList<QSignalSpy *> spies;
         for (const char *name : {"red1", "green1", "blue1"}) {
             spies.append(new QSignalSpy(bar(name), &QScrollBar::valueChanged));
         }
-        win->selectSlot(2);
+        win->selectSlot(slot);
         for (QSignalSpy *spy : spies) {
             QCOMPARE(spy->count(), 0);
         }
         qDeleteAll(spies);
-        QCOMPARE(win->currentSlot(), 2);
-        QCOMPARE(label(win, "title"), "tintara deluxe: color 2");
+        QVERIFY(editing(slot));
+        QCOMPARE(control<QLineEdit>(win, "txthex1")->text(), "hex:#09ffff");
+    }
+
+    void restoreDefaultsWhitensEverySlotAndSetsTheCountToTwo_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("count 6, slot 4 being edited") << 6;
+        QTest::newRow("count already 2") << 2;
+    }
+
+    void restoreDefaultsWhitensEverySlotAndSetsTheCountToTwo()
+    {
+        QFETCH(int, count);
+        win->setColourCount(count);
+        for (int slot = 1; slot <= kMaxColors; ++slot) {
+            win->setSlotColour(slot, rgb(10 * slot, 0, 0));
+        }
+        win->selectSlot(count == 2 ? 2 : 4);
+        win->txtfade1()->setText(QStringLiteral("keep me"));
+        QSignalSpy counts(win, &TintaraWin::countChanged);
+
+        win->restoreDefaults();
+        for (int slot = 1; slot <= kMaxColors; ++slot) {
+            QCOMPARE(win->slotColour(slot), kWhite);
+        }
+        QCOMPARE(bar("colors1")->value(), 2);
+        QCOMPARE(label(win, "lblcolors1"), "use: 2 colors");
+        // The count handling runs only when the count changes.
+        QCOMPARE(counts.count(), count == 2 ? 0 : 1);
+        QVERIFY(editing(1));
         QCOMPARE(control<QLineEdit>(win, "txthex1")->text(), "hex:#ffffff");
+        QCOMPARE(label(win, "lblred2"), "255");
+        QCOMPARE(win->txtfade1()->text(), "keep me");
+        win->tmrclr_Timer();
+        QCOMPARE(win->slotColour(1), kWhite);
     }
 
-    void fadeButtonAndEnterEachFadeOnce()
+    void fadeAndEnterEachRunTheFadeCommandOnce()
     {
-        setPalette({rgb(255, 0, 0), rgb(0, 0, 255)});
-        win->txtfade1()->setText(QStringLiteral("Hi"));
         click("btnfade");
-        QCOMPARE(codedText(), "<Font Color=#800080>H</Font><Font Color=#0000FF>i</Font>");
-
-        QSignalSpy writes(fakes->forms.htmlwin()->txthtml(), &QPlainTextEdit::textChanged);
-        win->txtfade1()->setText(QStringLiteral(" a<b>&# "));
+        QCOMPARE(fadeHost.runs, 1);
         QTest::keyClick(win->txtfade1(), Qt::Key_Return);
-        QCOMPARE(codedText().toStdString(), expectedFade(" a<b>&# ", 2));
-        QCOMPARE(writes.count(), 1);
-        QCOMPARE(win->txtfade1()->text(), " a<b>&# ");
-    }
-
-    void aBlankTextIsEmptiedAndTheCodedTextKept()
-    {
-        win->txtfade1()->setText(QStringLiteral("   "));
-        click("btnfade");
-        QCOMPARE(win->txtfade1()->text(), "");
-        QCOMPARE(codedText(), ".::html displayer::.");
-    }
-
-    void theTickedStylesWrapTheRun()
-    {
-        setPalette({rgb(255, 0, 0), rgb(0, 0, 255)});
-        win->txtfade1()->setText(QStringLiteral("Hi"));
-        menu->styleAction(Style::Bold)->trigger();
-        menu->styleAction(Style::Underline)->trigger();
-        click("btnfade");
-        QCOMPARE(codedText(),
-                 "<U><B><Font Color=#800080>H</Font><Font Color=#0000FF>i</Font></B></U>");
-
-        menu->styleAction(Style::Italic)->trigger();
-        menu->styleAction(Style::Strike)->trigger();
-        win->txtfade1()->setText(QString::fromUtf8("größer ✓"));
-        click("btnfade");
-        QCOMPARE(codedText().toStdString(), expectedFade("größer ✓", 2, {true, true, true, true}));
-    }
-
-    void aCountRaisedWhileAFadeYieldsRunsTheLargerFadeToo()
-    {
-        setPalette({rgb(255, 0, 0), rgb(0, 255, 0), rgb(0, 0, 255), rgb(255, 255, 0),
-                    rgb(0, 255, 255), rgb(255, 0, 255)});
-        win->setColourCount(4);
-        win->txtfade1()->setText(QStringLiteral("abcdefghijkl"));
-        QTimer::singleShot(0, win, [this] { win->setColourCount(6); });
-        click("btnfade");
-        QCOMPARE(win->colourCount(), 6);
-        QCOMPARE(codedText().toStdString(), expectedFade("abcdefghijkl", 6));
+        QCOMPARE(fadeHost.runs, 2);
+        QTest::keyClick(win->txtfade1(), Qt::Key_A);
+        QCOMPARE(fadeHost.runs, 2);
     }
 
     void clearEmptiesTheText()
@@ -309,55 +308,26 @@ private slots:
         QCOMPARE(win->txtfade1()->text(), "");
     }
 
-    void labelButtonsDarkenWhilePressedByAnyButton()
-    {
-        for (const char *name : {"btnfade", "btncopy", "btnops"}) {
-            QWidget *button = control(win, name);
-            QTest::mousePress(button, Qt::RightButton);
-            QCOMPARE(textColour(button), kPressedText);
-            QTest::mouseRelease(button, Qt::RightButton);
-            QCOMPARE(textColour(button), kText);
-        }
-        QCOMPARE(codedText(), ".::html displayer::.");
-        QVERIFY(!menu->mnu()->isVisible());
-    }
-
-    void optionsMenuOpensAtTheSamePointWhereverTheLabelIsClicked()
+    void optionsAsksForTheMenuAtTheSamePointWhereverTheLabelIsClicked()
     {
         QWidget *options = control(win, "btnops");
-        const QPoint expected = win->mapToGlobal(QPoint(104, 127));
+        QSignalSpy asked(win, &TintaraWin::optionsRequested);
         for (const QPoint at :
              {QPoint(2, 2), QPoint(options->width() - 3, options->height() - 3)}) {
             QTest::mouseClick(options, Qt::LeftButton, {}, at);
-            QVERIFY(menu->mnu()->isVisible());
-            QCOMPARE(menu->mnu()->pos(), expected);
-            menu->mnu()->close();
+            QCOMPARE(asked.takeFirst().at(0).toPoint(), win->mapToGlobal(QPoint(104, 127)));
         }
     }
 
-    void minimisingTakesTheCodedTextWindowAlongAndClosesThePreview()
+    void reportsBeingMinimisedAndRestored()
     {
-        HtmlWin *coded = fakes->forms.htmlwin();
-        coded->show();
-        int unloads = 0;
-        fakes->forms.setPreviewOpen(true);
-        fakes->forms.setPreviewUnloader([&] {
-            ++unloads;
-            fakes->forms.setPreviewOpen(false);
-        });
-
+        QSignalSpy minimised(win, &TintaraWin::minimisedChanged);
         win->showMinimized();
-        QVERIFY(coded->isMinimized());
-        QVERIFY(!coded->isEnabled());
-        QCOMPARE(unloads, 1);
-
         win->showNormal();
-        QVERIFY(!coded->isMinimized());
-        QVERIFY(coded->isEnabled());
-        QVERIFY(!fakes->forms.previewOpen());
-
-        win->showMinimized();
-        QCOMPARE(unloads, 1);
+        win->showMaximized();
+        QCOMPARE(minimised.count(), 2);
+        QCOMPARE(minimised.at(0).at(0).toBool(), true);
+        QCOMPARE(minimised.at(1).at(0).toBool(), false);
     }
 
     void focusMovesInTheDesignOrder()
@@ -382,7 +352,7 @@ private slots:
         QCOMPARE(text->text(), QString(3000, QLatin1Char('x')));
     }
 
-    void draggingTheTitleOrBodyMovesTheWindow()
+    void draggingTheTitleMovesTheWindow()
     {
         QWidget *title = control(win, "title");
         const QPoint start = win->pos();
@@ -390,21 +360,6 @@ private slots:
         QTest::mouseMove(title, QPoint(35, 25));
         QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(35, 25));
         QCOMPARE(win->pos(), start + QPoint(30, 20));
-
-        // The body, between the colour sample and the count bar, with the right button.
-        QTest::mousePress(win, Qt::RightButton, {}, QPoint(2, 65));
-        QTest::mouseMove(win, QPoint(12, 55));
-        QTest::mouseRelease(win, Qt::RightButton, {}, QPoint(12, 55));
-        QCOMPARE(win->pos(), start + QPoint(40, 10));
-
-        // Other labels and the colour sample are not handles for the window.
-        for (const char *name : {"lblred1", "lblcolors1", "fade1"}) {
-            QWidget *other = control(win, name);
-            QTest::mousePress(other, Qt::LeftButton, {}, QPoint(3, 3));
-            QTest::mouseMove(other, QPoint(23, 13));
-            QTest::mouseRelease(other, Qt::LeftButton, {}, QPoint(23, 13));
-            QCOMPARE(win->pos(), start + QPoint(40, 10));
-        }
     }
 };
 

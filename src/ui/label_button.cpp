@@ -1,0 +1,35 @@
+#include "ui/label_button.h"
+
+#include "ui/look.h"
+
+#include <QMouseEvent>
+
+namespace tintara
+{
+
+LabelButton::LabelButton(const QString &caption, QWidget *parent) : QLabel(caption, parent)
+{
+    QFont font = uiFont();
+    font.setUnderline(true);
+    setFont(font);
+    setAlignment(Qt::AlignCenter);
+    setCursor(Qt::PointingHandCursor);
+    setTextColour(this, kText);
+}
+
+void LabelButton::mousePressEvent(QMouseEvent *event)
+{
+    setTextColour(this, kPressedText);
+    event->accept();
+}
+
+void LabelButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    setTextColour(this, kText);
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+} // namespace tintara

@@ -1,0 +1,122 @@
+// How the program's windows are joined: each window asks through its
+// signals, and what answers is the wiring in app/forms.cpp.
+#include "menu/mainmenu.h"
+#include "preview/htmlwin.h"
+#include "preview/previewwin.h"
+#include "support/controls.h"
+#include "support/forms_with_fakes.h"
+#include "workspace/tintarawin.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace tintara;
+
+class FormsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormsWithFakes> fakes;
+
+    Forms &forms() { return fakes->forms; }
+
+    // Closing deletes a window once the event loop comes round.
+    static void finishDeletes()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init() { fakes = std::make_unique<FormsWithFakes>(); }
+    void cleanup() { fakes.reset(); }
+
+    void optionsOpensTheFirstMenuWhereTheMainWindowAsks()
+    {
+        TintaraWin *main = forms().tintarawin();
+        main->move(100, 100);
+        main->show();
+        QTest::mouseClick(control(main, "btnops"), Qt::LeftButton);
+        QMenu *menu = forms().mainmenu()->mnu();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), main->mapToGlobal(QPoint(104, 127)));
+        menu->close();
+    }
+
+    void opsOpensTheSecondMenuWhereTheCodedTextWindowAsks()
+    {
+        HtmlWin *coded = forms().htmlwin();
+        coded->move(320, 260);
+        coded->show();
+        QTest::mouseClick(control(coded, "btnsave"), Qt::LeftButton);
+        QMenu *menu = forms().mainmenu()->mnu2();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), coded->mapToGlobal(QPoint(13, 97)));
+        menu->close();
+    }
+
+    void theCodedTextWindowFollowsTheMainWindowAndAMinimiseClosesThePreview()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->show();
+        forms().runPreview();
+        const QPointer<PreviewWin> preview = forms().previewwin();
+
+        main->showMinimized();
+        QVERIFY(coded->isMinimized());
+        QVERIFY(!coded->isEnabled());
+        QVERIFY(!forms().previewOpen());
+        finishDeletes();
+        QVERIFY(preview.isNull());
+
+        main->showNormal();
+        QVERIFY(!coded->isMinimized());
+        QVERIFY(coded->isEnabled());
+        QVERIFY(!forms().previewOpen()); // restoring does not bring it back
+
+        main->showMinimized();
+        QVERIFY(!forms().previewOpen());
+    }
+
+    void thePreviewLabelAndEntryRenderTheCurrentCodedTextIntoOneWindow()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->show();
+        QTest::mouseClick(control(coded, "btnclose"), Qt::LeftButton);
+        PreviewWin *preview = forms().previewwin();
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->txtpreview()->toPlainText(), ".::html displayer::.");
+
+        main->txtfade1()->setText(QStringLiteral("second"));
+        QTest::keyClick(main->txtfade1(), Qt::Key_Return);
+        forms().mainmenu()->action(QStringLiteral("mnu_preview"))->trigger();
+        QCOMPARE(forms().previewwin(), preview);
+        QCOMPARE(preview->txtpreview()->toPlainText(), "second");
+    }
+
+    void aClosedPreviewIsUnloadedAndTheNextPreviewLoadsANewOne()
+    {
+        forms().runPreview();
+        const QPointer<PreviewWin> first = forms().previewwin();
+        QTest::mouseClick(control(first, "btnclose"), Qt::LeftButton);
+        QVERIFY(!forms().previewOpen());
+
+        forms().runPreview(); // while the first one's deletion is still pending
+        QVERIFY(forms().previewOpen());
+        QVERIFY(forms().previewwin() != first);
+        finishDeletes();
+        QVERIFY(first.isNull());
+        QVERIFY(forms().previewwin()->isVisible());
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "forms_test.moc"

@@ -1,0 +1,89 @@
+#include "support/fake_seams.h"
+#include "ui/file_dialog.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tintara;
+
+class FileDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aSaveNameGainsTheSuffixAndALongerNameThatExistsIsAskedAbout_data()
+    {
+        QTest::addColumn<QString>("chosen"); // in the dialog; "" cancels
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("existing"); // a file there before
+        QTest::addColumn<bool>("replace");     // the answer to a question
+        QTest::addColumn<QString>("name");     // to save under; "" for none
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("offeredNext"); // by the next dialog
+
+        QTest::newRow("suffix added") << "page"
+                                      << ".html"
+                                      << "" << false << "page.html" << false << "page.html";
+        QTest::newRow("suffix there")
+            << "page.html"
+            << ".html"
+            << "page.html" << false << "page.html" << false << "page.html";
+        QTest::newRow("case counts")
+            << "PAGE.HTML"
+            << ".html"
+            << "" << false << "PAGE.HTML.html" << false << "PAGE.HTML.html";
+        QTest::newRow("another suffix")
+            << "a.tnf.bak"
+            << ".tnf"
+            << "" << false << "a.tnf.bak.tnf" << false << "a.tnf.bak.tnf";
+        QTest::newRow("the suffix alone") << ".tnf"
+                                          << ".tnf"
+                                          << "" << false << ".tnf" << false << ".tnf";
+        QTest::newRow("a longer name that exists, kept")
+            << "myset"
+            << ".tnf"
+            << "myset.tnf" << false << "" << true << "myset.tnf";
+        QTest::newRow("a longer name that exists, replaced")
+            << "myset"
+            << ".tnf"
+            << "myset.tnf" << true << "myset.tnf" << true << "myset.tnf";
+        QTest::newRow("cancelled") << ""
+                                   << ".tnf"
+                                   << "" << false << "" << false << "last.tnf";
+    }
+
+    void aSaveNameGainsTheSuffixAndALongerNameThatExistsIsAskedAbout()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, suffix);
+        QFETCH(QString, existing);
+        QFETCH(bool, replace);
+        QFETCH(QString, name);
+        QFETCH(bool, asked);
+        QFETCH(QString, offeredNext);
+
+        QTemporaryDir dir;
+        const auto path = [&dir](const QString &file) {
+            return file.isEmpty() ? QString() : dir.filePath(file);
+        };
+        if (!existing.isEmpty()) {
+            QFile file(path(existing));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        ScriptedFileDialog dialog;
+        dialog.setNextFileName(path(chosen));
+        dialog.setOverwriteAnswer(replace);
+        FileDialogRequest request{QStringLiteral("Save..."), QStringLiteral("Any (*)"),
+                                  path(QStringLiteral("last.tnf"))};
+
+        QCOMPARE(chooseSaveName(dialog, nullptr, request, suffix), path(name));
+        QCOMPARE(dialog.requests.size(), 1);
+        QCOMPARE(dialog.requests.first().fileName, path(QStringLiteral("last.tnf")));
+        QCOMPARE(dialog.overwriteQuestions, asked ? QStringList{path(existing)} : QStringList());
+        QCOMPARE(request.fileName, path(offeredNext));
+    }
+};
+
+QTEST_MAIN(FileDialogTest)
+#include "file_dialog_test.moc"
