@@ -1,6 +1,8 @@
 # Windows builds: every program is one static .exe that needs only system DLLs,
 # with a version resource, and the desktop program with its icon.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# Both programs land at the top of the build folder, ready to run or zip.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # The icon is drawn by our own tool. A cross build cannot run the Windows build
 # of it, so it is given a build of the tool for the machine it runs on.

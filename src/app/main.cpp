@@ -14,7 +14,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("tintara"));
     // Decided before any window system connection, so a second start ends
     // at once and unseen.
-    SingleInstance instance(SingleInstance::defaultLockPath());
+    SingleInstance instance(SingleInstance::defaultName());
     endIfAlreadyRunning(instance);
 
     QApplication app(argc, argv);

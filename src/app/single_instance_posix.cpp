@@ -2,38 +2,38 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
-#include <cstdlib>
 #include <unistd.h>
 
 namespace tintara
 {
 
-SingleInstance::SingleInstance(const QString &lockPath) : lock_(lockPath)
-{
-    // A live owner is told apart by its process, never by the file's age.
-    lock_.setStaleLockTime(0);
-}
+struct SingleInstance::Claim {
+    explicit Claim(const QString &path) : lock(path)
+    {
+        // A live owner is told apart by its process, never by the file's age.
+        lock.setStaleLockTime(0);
+    }
+    QLockFile lock;
+};
+
+SingleInstance::SingleInstance(const QString &name) : claim_(std::make_unique<Claim>(name)) {}
+
+SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::acquire()
 {
-    return lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
+    return claim_->lock.tryLock(0) || claim_->lock.error() != QLockFile::LockFailedError;
 }
 
-QString SingleInstance::defaultLockPath()
+QString SingleInstance::defaultName()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) {
         return runtime + QStringLiteral("/tintara.lock");
     }
     return QDir::tempPath() + QStringLiteral("/tintara-%1.lock").arg(getuid());
-}
-
-void endIfAlreadyRunning(SingleInstance &instance)
-{
-    if (!instance.acquire()) {
-        std::exit(0);
-    }
 }
 
 } // namespace tintara

@@ -1,3 +1,4 @@
+#include "cli/console.h"
 #include "cli/contrast_warning.h"
 #include "cli/fade_set_options.h"
 #include "cli/io.h"
@@ -8,6 +9,8 @@
 
 #include <cstdio>
 #include <iostream>
+#include <string>
+#include <vector>
 #include <unistd.h>
 
 namespace
@@ -174,6 +177,9 @@ int run(int argc, char **argv)
         return fail(std::string(error.what()) +
                     "\nTry 'tintara-fade --help' for more information.");
     }
+    if (options.ansi) {
+        enableTerminalEscapes();
+    }
     if (options.help) {
         return print(kUsage);
     }
@@ -243,7 +249,13 @@ int run(int argc, char **argv)
 int main(int argc, char **argv)
 {
     try {
-        return run(argc, argv);
+        std::vector<std::string> args = tintara::cli::prepareConsole(argc, argv);
+        std::vector<char *> utf8Argv;
+        for (std::string &arg : args) {
+            utf8Argv.push_back(arg.data());
+        }
+        utf8Argv.push_back(nullptr);
+        return run(static_cast<int>(args.size()), utf8Argv.data());
     } catch (const std::bad_alloc &) {
         return fail("out of memory: the input is too large to fade");
     }

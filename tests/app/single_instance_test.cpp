@@ -54,9 +54,9 @@ private slots:
     {
         QTemporaryDir runtime;
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        QCOMPARE(SingleInstance::defaultLockPath(), runtime.filePath("tintara.lock"));
+        QCOMPARE(SingleInstance::defaultName(), runtime.filePath("tintara.lock"));
         qunsetenv("XDG_RUNTIME_DIR");
-        QVERIFY(SingleInstance::defaultLockPath().endsWith(
+        QVERIFY(SingleInstance::defaultName().endsWith(
             QStringLiteral("/tintara-%1.lock").arg(getuid())));
     }
 };
