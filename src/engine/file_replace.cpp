@@ -53,15 +53,15 @@ private:
 };
 
 // A new, empty file next to `target`, created with O_EXCL so that nothing
-// existing is ever reused.
+// existing is ever reused. Its name is short: the target's own name may
+// already be as long as a name can be.
 PendingFile createSibling(const fs::path &target, mode_t mode)
 {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     static unsigned counter = 0;
     for (int attempt = 0;; ++attempt) {
-        const fs::path candidate =
-            folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                      std::to_string(++counter) + ".tmp");
+        const fs::path candidate = folder / (".tintara-" + std::to_string(::getpid()) + "-" +
+                                             std::to_string(++counter) + ".tmp");
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             return PendingFile(fd, candidate.string());

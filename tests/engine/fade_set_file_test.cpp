@@ -91,6 +91,17 @@ TEST(FadeSetFiles, SavingOverAFileKeepsItsOtherSectionsAndPermissions)
     EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"set.tnf"});
 }
 
+TEST(FadeSetFiles, SavesUnderNamesAsLongAsTheSystemAllows)
+{
+    TempFolder folder;
+    for (const std::size_t length : {245u, 250u, 255u}) {
+        const std::string name = std::string(length - 4, 'n') + ".tnf";
+        saveFadeSetFile(redBoldSet(), folder.file(name));
+        EXPECT_EQ(folderEntries(folder), std::vector<std::string>{name});
+        fs::remove(folder.file(name));
+    }
+}
+
 TEST(FadeSetFiles, SavingThroughALinkReplacesTheLinkedFile)
 {
     TempFolder folder;
