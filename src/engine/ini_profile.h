@@ -10,7 +10,8 @@ namespace tintara
 // INI-style profile files: "[section]" lines, then "KEY=value" lines.
 // Sections and keys match without regard to (ASCII) case; within the first
 // section of a name, the first line of a key counts. Lines end in "\r\n" or
-// "\n" when read and are written with "\r\n".
+// "\n" when read and are written with "\r\n". A UTF-8 byte order mark at the
+// start of the text is read past and kept.
 
 // The longest value a lookup gives; longer values are cut to this length.
 inline constexpr std::size_t kMaxIniValueLength = 254;
