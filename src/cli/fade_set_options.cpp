@@ -12,7 +12,7 @@ void useFadeSet(Options &options, const std::string &path)
 {
     const FadeSetReading reading = readFadeSet(readWholeFile(path));
     if (!reading.fadeSet) {
-        throw FileError("'" + path + "' is not a usable fade set: " + reading.error);
+        throw FileError("cannot use the fade set", path, reading.error);
     }
     const FadeSet &set = *reading.fadeSet;
     options.colours.assign(set.palette.begin(), set.palette.begin() + set.colourCount);

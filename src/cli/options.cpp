@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "engine/safely_quoted.h"
+
 #include <cctype>
 
 namespace tintara::cli
@@ -22,21 +24,22 @@ int hexValue(char c)
 
 ColorValue parseHtmlColour(std::string item)
 {
-    const std::string shown = item;
+    const std::string shown = safelyQuoted(item);
+    const auto notAColour = [&shown] {
+        return UsageError(shown + " is not a colour: use six hexadecimal digits, like ff8000");
+    };
     if (!item.empty() && item.front() == '#') {
         item.erase(0, 1);
     }
     if (item.size() != 6) {
-        throw UsageError("'" + shown +
-                         "' is not a colour: use six hexadecimal digits, like ff8000");
+        throw notAColour();
     }
     int components[3];
     for (int c = 0; c < 3; ++c) {
         const int high = hexValue(item[2 * c]);
         const int low = hexValue(item[2 * c + 1]);
         if (high < 0 || low < 0) {
-            throw UsageError("'" + shown +
-                             "' is not a colour: use six hexadecimal digits, like ff8000");
+            throw notAColour();
         }
         components[c] = high * 16 + low;
     }
@@ -147,7 +150,7 @@ Options parseOptions(int argc, char **argv)
         } else if (auto file = optionValue("--save-set", "a file name", argc, argv, i)) {
             options.saveSetFile = *file;
         } else {
-            throw UsageError("unknown option '" + arg + "'");
+            throw UsageError("unknown option " + safelyQuoted(arg));
         }
     }
     if (options.help || options.version) {

@@ -15,9 +15,9 @@ namespace
 
 namespace fs = std::filesystem;
 
-FileError failure(const std::string &what, const std::string &path, int error)
+FileError failure(std::string_view what, const std::string &path, int error)
 {
-    return FileError(what + " '" + path + "': " + std::strerror(error));
+    return FileError(what, path, std::strerror(error));
 }
 
 // Closes the descriptor and removes the unfinished file unless released.
@@ -132,7 +132,7 @@ std::optional<std::string> readFileIfExists(const std::string &path)
         if (S_ISDIR(info.st_mode)) {
             throw failure("cannot read", path, EISDIR);
         }
-        throw FileError("cannot read '" + path + "': not a regular file");
+        throw FileError("cannot read", path, "not a regular file");
     }
     std::string text;
     char buffer[65536];
@@ -151,8 +151,8 @@ std::optional<std::string> readFileIfExists(const std::string &path)
         }
         if (text.size() + static_cast<std::size_t>(got) > kMaxReadSize) {
             ::close(fd);
-            throw FileError("cannot read '" + path + "': larger than " +
-                            std::to_string(kMaxReadSize >> 20) + " MiB");
+            throw FileError("cannot read", path,
+                            "larger than " + std::to_string(kMaxReadSize >> 20) + " MiB");
         }
         text.append(buffer, static_cast<std::size_t>(got));
     }
@@ -181,10 +181,10 @@ void replaceFile(const std::string &path, std::string_view contents)
         throw failure("cannot save", path, EISDIR);
     }
     if (exists && !S_ISREG(old.st_mode)) {
-        throw FileError("cannot save '" + path + "': not a regular file");
+        throw FileError("cannot save", path, "not a regular file");
     }
     if (exists && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        throw FileError("cannot save '" + path + "': the file is read-only");
+        throw FileError("cannot save", path, "the file is read-only");
     }
 
     PendingFile file = createSibling(target, exists ? (old.st_mode & 07777) : 0666);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/safely_quoted.h"
+
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
@@ -9,11 +11,21 @@
 namespace tintara
 {
 
-// A file could not be read or saved; the message names the file and the reason.
+// A file could not be read or saved. The message says what failed, names the
+// file (shown safely) and gives the reason, which a caller may pass on.
 class FileError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    FileError(std::string_view action, std::string_view path, std::string reason)
+        : std::runtime_error(std::string(action) + " " + safelyQuoted(path) + ": " + reason),
+          reason_(std::move(reason))
+    {
+    }
+
+    const std::string &reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 // The whole file, or nothing when it does not exist. Throws FileError when it

@@ -1,0 +1,66 @@
+// tintara-fade against input a hostile or careless user might give it.
+#include "../engine/temp_folder.h"
+#include "engine/utf8.h"
+#include "run_cli.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const std::string kRedGreen = "ff0000,00ff00";
+
+// Nothing in the message can drive a terminal: well-formed UTF-8 without
+// control characters other than the line ends between lines.
+bool safeOnATerminal(const std::string &message)
+{
+    if (!tintara::utf8Length(message)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(message[i]);
+        const bool c1 = byte == 0xC2 && static_cast<unsigned char>(message[i + 1]) < 0xA0;
+        if ((byte < 0x20 && byte != '\n') || byte == 0x7F || c1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void expectFailure(const CliResult &r, const std::string &mention)
+{
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("tintara-fade: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(mention), std::string::npos) << r.err;
+    EXPECT_TRUE(safeOnATerminal(r.err)) << r.err;
+}
+
+struct FailureCase {
+    std::vector<std::string> args;
+    std::string mention;
+};
+
+} // namespace
+
+TEST(HostileInput, MessagesShowUntrustedBytesAsVisibleEscapes)
+{
+    TempFolder folder;
+    const std::string retitles = folder.file("evil.tnf");
+    writeText(retitles, "[famount]\r\nFDAMT=\x1b]0;owned\x07\x1b[2J\r\n");
+    const std::string nul = folder.file("nul.tnf");
+    writeText(nul, "[famount]\r\nFDAMT=1" + std::string(1, '\0') + "\r\n");
+    const FailureCase cases[] = {
+        {{"--set", retitles, "x"}, "the colour count '\\x1b]0;owned\\x07\\x1b[2J' is not"},
+        {{"--set", nul, "x"}, "the colour count '1\\0' is not"},
+        {{"--set", folder.file("\x1b[31mred\nname\xff.tnf"), "x"},
+         "/\\x1b[31mred\\nname\\xff.tnf': No such file"},
+        {{"--save-set", folder.file("no/such\r.tnf"), "--colors", kRedGreen}, "/such\\r.tnf'"},
+        {{"--colors", "ff\x1b[2J0,00ff00", "x"}, "'ff\\x1b[2J0' is not a colour"},
+        {{"--colors", kRedGreen, "--bold\xc2\x9b\x31m"}, "unknown option '--bold\\xc2\\x9b1m'"},
+        {{"--colors=it's\\", "x"}, "'it\\'s\\\\' is not a colour"},
+    };
+    for (const FailureCase &failure : cases) {
+        SCOPED_TRACE(failure.args.front());
+        expectFailure(runCli(failure.args), failure.mention);
+    }
+}
