@@ -60,7 +60,8 @@ void checkRunsOptions(const Options &options, bool coloursGiven, std::size_t ope
 }
 
 // The value of "--name VALUE" or "--name=VALUE", or nothing when argv[i] is
-// another option; i moves past a separate value.
+// another option; i moves past a separate value. A separate value that looks
+// like an option is taken for a forgotten value, not for a name.
 std::optional<std::string> optionValue(const std::string &name, const std::string &needs, int argc,
                                        char **argv, int &i)
 {
@@ -74,7 +75,12 @@ std::optional<std::string> optionValue(const std::string &name, const std::strin
     if (i + 1 >= argc) {
         throw UsageError(name + " needs " + needs);
     }
-    return std::string(argv[++i]);
+    const std::string value = argv[++i];
+    if (value.size() > 1 && value.front() == '-') {
+        throw UsageError(name + " needs " + needs + ", not the option " + safelyQuoted(value) +
+                         " (for a value that starts with '-', write " + name + "=VALUE)");
+    }
+    return value;
 }
 
 // --set replaces --colors; --save-set writes the set of --colors and fades nothing.

@@ -212,7 +212,13 @@ void writeIniValue(std::string_view section, std::string_view key, std::string_v
 
 void writeIniValues(std::span<const IniEntry> entries, const std::string &path)
 {
-    std::string text = readFileIfExists(path).value_or(std::string());
+    std::string text;
+    try {
+        text = readFileIfExists(path).value_or(std::string());
+    } catch (const FileError &error) {
+        // The old file is read only to keep its other lines; what fails is the save.
+        throw FileError("cannot save", path, error.reason());
+    }
     setIniValues(text, entries);
     replaceFile(path, text);
 }

@@ -64,3 +64,21 @@ TEST(HostileInput, MessagesShowUntrustedBytesAsVisibleEscapes)
         expectFailure(runCli(failure.args), failure.mention);
     }
 }
+
+TEST(HostileInput, MessagesNameWhatFailed)
+{
+    TempFolder folder;
+    const FailureCase cases[] = {
+        {{"--save-set", "/dev/full", "--colors", kRedGreen},
+         "cannot save '/dev/full': not a regular file"},
+        {{"--save-set", folder.path().string(), "--colors", kRedGreen},
+         "cannot save '" + folder.path().string() + "': Is a directory"},
+        {{"--save-set", "--colors", kRedGreen},
+         "--save-set needs a file name, not the option '--colors'"},
+        {{"--set", "--bold", "x"}, "--set needs a fade-set file, not the option '--bold'"},
+    };
+    for (const FailureCase &failure : cases) {
+        SCOPED_TRACE(failure.args[1]);
+        expectFailure(runCli(failure.args), failure.mention);
+    }
+}
