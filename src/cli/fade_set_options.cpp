@@ -10,7 +10,9 @@ namespace tintara::cli
 
 void useFadeSet(Options &options, const std::string &path)
 {
-    const FadeSetReading reading = readFadeSet(readWholeFile(path));
+    // Unlike the desktop program, the tool may wait for a pipe: --set /dev/stdin
+    // and process substitutions work.
+    const FadeSetReading reading = readFadeSet(readWholeFile(path, FileKinds::StreamsToo));
     if (!reading.fadeSet) {
         throw FileError("cannot use the fade set", path, reading.error);
     }

@@ -6,9 +6,10 @@ namespace tintara::cli
 {
 
 // --set FILE: the colour count, colours and styles of the fade set replace
-// --colors, and the styles given on the command line are added. Anything that
-// would stop the program's open command (a file that cannot be read, a bad
-// count, a bad or missing component) throws FileError naming the file.
+// --colors, and the styles given on the command line are added. FILE may also
+// be a pipe or a device, read up to the size limit of fade-set files. Anything
+// that would stop the program's open command (a file that cannot be read, a
+// bad count, a bad or missing component) throws FileError naming the file.
 void useFadeSet(Options &options, const std::string &path);
 
 // --save-set FILE: writes --colors (the count is how many there are; slots past

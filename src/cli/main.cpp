@@ -28,8 +28,9 @@ Without TEXT, fades each line of standard input and prints one line for each.
   --bold, --italic, --strike, --underline
                   wrap the faded line in these style tags
   --set FILE      fade with the colour count, colours and styles of the fade
-                  set FILE (as the program's "open fade set" loads it) instead
-                  of --colors; style options are added to the set's styles
+                  set FILE (as the program's "open fade set" loads it; FILE
+                  may also be a pipe, such as /dev/stdin) instead of --colors;
+                  style options are added to the set's styles
   --save-set FILE write --colors and the styles as a fade set to FILE, under
                   exactly that name (no ".tnf" is added), and fade nothing;
                   slots past the colours are white, and the other lines of an

@@ -114,11 +114,12 @@ void syncFolder(const fs::path &target)
 
 } // namespace
 
-std::optional<std::string> readFileIfExists(const std::string &path)
+std::optional<std::string> readFileIfExists(const std::string &path, FileKinds kinds)
 {
-    // Opened without waiting, so that a named pipe cannot block us before it
-    // is turned away below.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // For regular files only, opened without waiting, so that a named pipe
+    // cannot block us before it is turned away below.
+    const bool regularOnly = kinds == FileKinds::RegularOnly;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK : 0));
     if (fd < 0) {
         if (errno == ENOENT) {
             return std::nullopt;
@@ -127,7 +128,8 @@ std::optional<std::string> readFileIfExists(const std::string &path)
     }
     struct stat info {
     };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) ||
+        (regularOnly && !S_ISREG(info.st_mode))) {
         ::close(fd);
         if (S_ISDIR(info.st_mode)) {
             throw failure("cannot read", path, EISDIR);
@@ -160,9 +162,9 @@ std::optional<std::string> readFileIfExists(const std::string &path)
     return text;
 }
 
-std::string readWholeFile(const std::string &path)
+std::string readWholeFile(const std::string &path, FileKinds kinds)
 {
-    if (auto text = readFileIfExists(path)) {
+    if (auto text = readFileIfExists(path, kinds)) {
         return std::move(*text);
     }
     throw failure("cannot open", path, ENOENT);

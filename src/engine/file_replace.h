@@ -28,17 +28,23 @@ private:
     std::string reason_;
 };
 
+// What a whole-file read accepts. The desktop program reads regular files
+// only, as a device or a named pipe could block it or never end; the
+// command-line tool may also read pipes and devices (/dev/stdin, a process
+// substitution), which it waits for.
+enum class FileKinds { RegularOnly, StreamsToo };
+
 // The whole file, or nothing when it does not exist. Throws FileError when it
-// exists but cannot be read (not a regular file, such as a folder, a device
-// or a named pipe; no permission; a read error; larger than kMaxReadSize).
-// Files that are read whole are kept to a sane size: a fade set is a few
-// hundred bytes.
+// exists but cannot be read (a folder; a file of a kind not accepted; no
+// permission; a read error; larger than kMaxReadSize). Files that are read
+// whole are kept to a sane size: a fade set is a few hundred bytes.
 inline constexpr std::size_t kMaxReadSize = std::size_t{64} << 20;
 
-std::optional<std::string> readFileIfExists(const std::string &path);
+std::optional<std::string> readFileIfExists(const std::string &path,
+                                            FileKinds kinds = FileKinds::RegularOnly);
 
 // The whole file. Throws FileError when it is missing or cannot be read.
-std::string readWholeFile(const std::string &path);
+std::string readWholeFile(const std::string &path, FileKinds kinds = FileKinds::RegularOnly);
 
 // Makes `contents` the file's contents, all or nothing: the data goes to a new
 // file in the same folder, which is flushed to disk and then renamed over the

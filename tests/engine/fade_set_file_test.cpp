@@ -154,7 +154,11 @@ TEST(FadeSetFiles, AWriteThatFailsHalfwayLeavesTheOldFileWhole)
 TEST(FadeSetFiles, AFileThatCannotBeReadLoadsNothing)
 {
     TempFolder folder;
-    for (const std::string &path : {folder.file("missing.tnf"), folder.path().string()}) {
+    // A device or a named pipe would never end, or never start: the program refuses them.
+    const std::string pipe = folder.file("pipe.tnf");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string &path :
+         {folder.file("missing.tnf"), folder.path().string(), pipe, std::string("/dev/zero")}) {
         const FadeSetReading reading = loadFadeSetFile(path);
         EXPECT_EQ(reading.colourCount, std::nullopt);
         EXPECT_FALSE(reading.fadeSet);
