@@ -3,10 +3,39 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace tintara::cli
 {
+
+namespace
+{
+
+void waitUntilReady(int fd, short events)
+{
+    pollfd ready{fd, events, 0};
+    while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
+    }
+}
+
+// Up to `size` bytes, at least one unless the input has ended.
+std::size_t readSome(int fd, char *data, std::size_t size)
+{
+    while (true) {
+        const ssize_t got = ::read(fd, data, size);
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            waitUntilReady(fd, POLLIN);
+        } else if (errno != EINTR) {
+            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
+        }
+    }
+}
+
+} // namespace
 
 Output::Output(int fd) : m_fd(fd)
 {
@@ -41,6 +70,10 @@ void Output::flush()
     while (left > 0) {
         const ssize_t written = ::write(m_fd, p, left);
         if (written < 0) {
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                waitUntilReady(m_fd, POLLOUT);
+                continue;
+            }
             if (errno == EINTR) {
                 continue;
             }
@@ -68,14 +101,8 @@ void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
         beforeWait();
         const std::size_t old = pending.size();
         pending.resize(old + kChunk);
-        ssize_t got;
-        do {
-            got = ::read(fd, pending.data() + old, kChunk);
-        } while (got < 0 && errno == EINTR);
-        if (got < 0) {
-            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
-        }
-        pending.resize(old + static_cast<std::size_t>(got));
+        const std::size_t got = readSome(fd, pending.data() + old, kChunk);
+        pending.resize(old + got);
         if (got == 0) {
             if (!pending.empty()) {
                 onLine(pending);
@@ -112,14 +139,8 @@ std::string readAll(int fd)
     while (true) {
         const std::size_t old = all.size();
         all.resize(old + kChunk);
-        ssize_t got;
-        do {
-            got = ::read(fd, all.data() + old, kChunk);
-        } while (got < 0 && errno == EINTR);
-        if (got < 0) {
-            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
-        }
-        all.resize(old + static_cast<std::size_t>(got));
+        const std::size_t got = readSome(fd, all.data() + old, kChunk);
+        all.resize(old + got);
         if (got == 0) {
             return all;
         }

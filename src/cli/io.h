@@ -14,6 +14,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Reading and writing wait for a descriptor that the parent process made
+// non-blocking, instead of failing with EAGAIN.
+
 // Buffered output straight to a file descriptor, written in large blocks.
 class Output
 {

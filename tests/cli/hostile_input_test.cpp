@@ -9,6 +9,7 @@ namespace
 {
 
 const std::string kRedGreen = "ff0000,00ff00";
+const std::string kRedGreenBlue = "ff0000,00ff00,0000ff";
 
 // Nothing in the message can drive a terminal: well-formed UTF-8 without
 // control characters other than the line ends between lines.
@@ -80,5 +81,26 @@ TEST(HostileInput, MessagesNameWhatFailed)
     for (const FailureCase &failure : cases) {
         SCOPED_TRACE(failure.args[1]);
         expectFailure(runCli(failure.args), failure.mention);
+    }
+}
+
+TEST(HostileInput, NonBlockingPipesAreWaitedFor)
+{
+    std::string lines;
+    for (int i = 0; i < 4000; ++i) {
+        lines += std::string(250, static_cast<char>('a' + i % 26)) + "\n";
+    }
+    const std::vector<std::string> runs[] = {
+        {"--colors", kRedGreenBlue},
+        {"--colors", kRedGreen, "--ansi"},
+        {"--runs"},
+    };
+    for (const std::vector<std::string> &args : runs) {
+        SCOPED_TRACE(args.back());
+        const CliResult blocking = runCli(args, lines);
+        const CliResult nonBlocking = runCli(args, CliSetup{.input = lines, .nonBlocking = true});
+        EXPECT_EQ(nonBlocking.status, 0);
+        EXPECT_EQ(nonBlocking.err, "");
+        EXPECT_TRUE(nonBlocking.out == blocking.out);
     }
 }
