@@ -3,6 +3,7 @@
 #include "engine/color.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,40 @@ struct RenderedText {
 // text up to the end. A font-face tag without double quotes takes its name from
 // after the "=" (in single quotes, or up to the next space). Invalid UTF-8 shows
 // as U+FFFD. The work is linear in the length of the text.
+//
+// The coded text may arrive in pieces, split anywhere: the shown characters are
+// handed on as they are found, and only an unfinished tag (or character) is
+// held back, so coded text of any length renders in little memory.
+class CodedTextRenderer
+{
+public:
+    // Receives shown characters (valid UTF-8, never empty) with their format;
+    // neighbouring calls may share a format.
+    using TextFn = std::function<void(std::string_view text, const TextFormat &format)>;
+
+    explicit CodedTextRenderer(TextFn onText);
+
+    // The next piece of the coded text.
+    void feed(std::string_view piece);
+    // The coded text has ended: an unfinished tag shows as plain text.
+    void finish();
+    // The current format; after finish, what text typed after the end gets.
+    const TextFormat &format() const { return format_; }
+
+private:
+    void show(std::string_view text, bool pieceEnds);
+    std::size_t takeFadeElement(std::string_view afterOpen);
+    void applyTag(std::string_view tag);
+
+    TextFn onText_;
+    TextFormat format_;
+    bool inTag_ = false;
+    std::string tag_;   // the bytes after the "<" of an unfinished tag
+    std::string cut_;   // a character cut off by the end of the last piece
+    std::string shown_; // scratch: text made valid UTF-8
+};
+
+// The whole coded text at once, as runs of one format each.
 RenderedText renderCodedText(std::string_view codedText);
 
 // The value of hexadecimal text, its last 8 characters at most, added up digit
@@ -52,6 +87,15 @@ RenderedText renderCodedText(std::string_view codedText);
 float hexToValue(std::u32string_view text);
 
 // 0..15 for "0".."9" and "A".."F"; 0 for anything else, lower-case letters too.
-std::int16_t hexDigitValue(char32_t ch);
+constexpr std::int16_t hexDigitValue(char32_t ch)
+{
+    if (ch >= U'0' && ch <= U'9') {
+        return static_cast<std::int16_t>(ch - U'0');
+    }
+    if (ch >= U'A' && ch <= U'F') {
+        return static_cast<std::int16_t>(ch - U'A' + 10);
+    }
+    return 0;
+}
 
 } // namespace tintara
