@@ -5,8 +5,8 @@
 #include "engine/fade_command.h"
 #include "engine/file_replace.h"
 
-#include <cstdio>
 #include <iostream>
+#include <new>
 #include <unistd.h>
 
 namespace
@@ -46,7 +46,9 @@ Without TEXT, fades each line of standard input and prints one line for each.
   --help          show this help
   --version       show the version
 
-A blank TEXT (empty, or spaces only) prints an empty line.
+A blank TEXT (empty, or spaces only) prints an empty line. A line of
+standard input that is certain to fail (invalid UTF-8, or more than 32,767
+characters with 3 or more colours) is reported as soon as that shows.
 Errors go to standard error, and the exit status is then 2.
 
 Examples:
@@ -63,37 +65,59 @@ int fail(const std::string &message)
 }
 
 // Fades line after line with the same colours and styles, straight into the
-// output buffer.
+// output, which gets each long line a block at a time.
 class LineFader
 {
 public:
-    explicit LineFader(const tintara::cli::Options &options)
-        : options_(options), opening_(tintara::openingTags(options.styles)),
+    LineFader(const tintara::cli::Options &options, tintara::cli::Output &out)
+        : options_(options), out_(out), opening_(tintara::openingTags(options.styles)),
           closing_(tintara::closingTags(options.styles)), closingLine_(closing_ + '\n')
     {
     }
 
-    void append(std::string &out, std::string_view text) const
+    void fade(std::string_view text)
     {
+        std::string &out = out_.buffer();
         if (tintara::isBlankLine(text)) {
             out += '\n';
         } else if (options_.ansi) {
-            std::string coded;
-            tintara::appendFade(coded, options_.colours, text, opening_, closing_);
-            tintara::cli::appendAnsi(out, tintara::renderCodedText(coded));
-            out += '\n';
+            fadeAnsi(text);
         } else {
-            // The line end goes in with the closing tags, so the buffer is
-            // sized once even for a line of many megabytes.
-            tintara::appendFade(out, options_.colours, text, opening_, closingLine_);
+            // The line end goes in with the closing tags.
+            tintara::appendFade(out, options_.colours, text, opening_, closingLine_, {},
+                                [this](std::string &) { out_.flushIfFull(); });
         }
     }
 
 private:
+    // The faded line shown as the renderer shows its coded text, both made a
+    // block at a time.
+    void fadeAnsi(std::string_view text)
+    {
+        tintara::cli::AnsiWriter ansi(out_.buffer());
+        tintara::CodedTextRenderer renderer(
+            [&ansi](std::string_view shown, const tintara::TextFormat &format) {
+                ansi.add(shown, format);
+            });
+        coded_.clear();
+        tintara::appendFade(coded_, options_.colours, text, opening_, closing_, {},
+                            [&](std::string &block) {
+                                renderer.feed(block);
+                                block.clear();
+                                out_.flushIfFull();
+                            });
+        renderer.feed(coded_);
+        renderer.finish();
+        ansi.finish();
+        out_.buffer() += '\n';
+    }
+
     const tintara::cli::Options &options_;
+    tintara::cli::Output &out_;
     std::string opening_;
     std::string closing_;
     std::string closingLine_;
+    std::string coded_;
 };
 
 int print(std::string_view text)
@@ -108,37 +132,85 @@ int print(std::string_view text)
     return 0;
 }
 
-// The coded text argument, or all of standard input less one final line end.
-std::string codedInput(const tintara::cli::Options &options)
+// Renders the coded text argument, or all of standard input less one final
+// line end, as it arrives.
+template <typename Writer>
+void render(const tintara::cli::Options &options, tintara::cli::Output &out, Writer &writer)
 {
+    tintara::CodedTextRenderer renderer(
+        [&](std::string_view text, const tintara::TextFormat &format) {
+            writer.add(text, format);
+            out.flushIfFull();
+        });
+    const auto feed = [&renderer](std::string_view piece) { renderer.feed(piece); };
     if (options.text) {
-        return *options.text;
+        feed(*options.text);
+    } else {
+        tintara::cli::forEachPieceLessFinalLineEnd(STDIN_FILENO, feed);
     }
-    std::string input = tintara::cli::readAll(STDIN_FILENO);
-    if (input.ends_with('\n')) {
-        input.pop_back();
-        if (input.ends_with('\r')) {
-            input.pop_back();
-        }
-    }
-    return input;
+    renderer.finish();
+    writer.finish();
 }
 
 int printRendered(const tintara::cli::Options &options)
 {
     using namespace tintara::cli;
     try {
-        const tintara::RenderedText rendered = tintara::renderCodedText(codedInput(options));
         Output out(STDOUT_FILENO);
         if (options.ansi) {
-            appendAnsi(out.buffer(), rendered);
+            AnsiWriter ansi(out.buffer());
+            render(options, out, ansi);
             out.buffer() += '\n';
         } else {
-            appendRunsJson(out.buffer(), rendered);
+            RunsJsonWriter json(out.buffer());
+            render(options, out, json);
         }
         out.flush();
     } catch (const IoError &error) {
         return fail(error.what());
+    } catch (const std::bad_alloc &) {
+        return fail("out of memory while rendering the coded text");
+    }
+    return 0;
+}
+
+int fadeAll(const tintara::cli::Options &options)
+{
+    using namespace tintara::cli;
+    Output out(STDOUT_FILENO);
+    LineFader fader(options, out);
+    tintara::FadeTextCheck check(options.colours.size());
+    std::size_t linesDone = 0;
+    const auto where = [&] {
+        return options.text ? std::string() : "line " + std::to_string(linesDone + 1) + ": ";
+    };
+    try {
+        if (options.text) {
+            fader.fade(*options.text);
+        } else {
+            forEachLine(
+                STDIN_FILENO,
+                [&](std::string_view line) {
+                    fader.fade(line);
+                    ++linesDone;
+                    check.restart();
+                    out.flushIfFull();
+                },
+                [&check](std::string_view partialLine) { check.checkStart(partialLine); },
+                [&out] { out.flush(); });
+        }
+        out.flush();
+    } catch (const tintara::FadeError &error) {
+        try {
+            out.flush(); // the lines before the faulty one
+        } catch (const IoError &writeError) {
+            return fail(writeError.what());
+        }
+        return fail(where() + error.what());
+    } catch (const IoError &error) {
+        return fail(error.what());
+    } catch (const std::bad_alloc &) {
+        return fail(where() + "out of memory while fading");
     }
     return 0;
 }
@@ -174,38 +246,7 @@ int run(int argc, char **argv)
     } catch (const tintara::FileError &error) {
         return fail(error.what());
     }
-
-    Output out(STDOUT_FILENO);
-    const LineFader fader(options);
-    std::size_t lineNumber = 0;
-    try {
-        if (options.text) {
-            fader.append(out.buffer(), *options.text);
-        } else {
-            forEachLine(
-                STDIN_FILENO,
-                [&](std::string_view line) {
-                    ++lineNumber;
-                    fader.append(out.buffer(), line);
-                    out.flushIfFull();
-                },
-                [&] { out.flush(); });
-        }
-        out.flush();
-    } catch (const tintara::FadeError &error) {
-        try {
-            out.flush(); // the lines before the faulty one
-        } catch (const IoError &writeError) {
-            return fail(writeError.what());
-        }
-        if (lineNumber > 0) {
-            return fail("line " + std::to_string(lineNumber) + ": " + error.what());
-        }
-        return fail(error.what());
-    } catch (const IoError &error) {
-        return fail(error.what());
-    }
-    return 0;
+    return fadeAll(options);
 }
 
 } // namespace
@@ -215,6 +256,6 @@ int main(int argc, char **argv)
     try {
         return run(argc, argv);
     } catch (const std::bad_alloc &) {
-        return fail("out of memory: the input is too large to fade");
+        return fail("out of memory");
     }
 }

@@ -114,18 +114,6 @@ std::optional<std::size_t> utf8Length(std::string_view text)
     return prefix.codePoints;
 }
 
-std::u32string decodeUtf8Lossy(std::string_view text)
-{
-    std::u32string decoded;
-    decoded.reserve(text.size());
-    while (!text.empty()) {
-        const Utf8Character character = firstCharacter(text);
-        decoded.push_back(character.value);
-        text.remove_prefix(character.length);
-    }
-    return decoded;
-}
-
 void appendUtf8Lossy(std::string &out, std::string_view text)
 {
     while (!text.empty()) {

@@ -46,11 +46,6 @@ inline std::size_t utf8SequenceLength(unsigned char lead)
     return lead < 0xF0 ? 3 : 4;
 }
 
-// The code points of UTF-8 text. Each ill-formed sequence (the longest prefix
-// of a valid sequence, or a single stray byte) becomes U+FFFD, so any bytes
-// decode and none are silently dropped.
-std::u32string decodeUtf8Lossy(std::string_view text);
-
 // Appends the text with each ill-formed sequence (the longest start of a valid
 // sequence, or a single stray byte) replaced by U+FFFD, so any bytes give valid
 // UTF-8 and none are silently dropped.

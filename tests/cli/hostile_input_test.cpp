@@ -84,6 +84,44 @@ TEST(HostileInput, MessagesNameWhatFailed)
     }
 }
 
+TEST(HostileInput, RunningOutOfMemoryNamesTheWork)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run under a memory limit";
+#else
+    // An unclosed tag is held until the end, as it may yet turn into text.
+    const CliSetup hugeTag{.input = "<" + std::string(96 << 20, 'a'), .dataLimit = 32 << 20};
+    expectFailure(runCli({"--runs"}, hugeTag), "out of memory while rendering the coded text");
+#endif
+}
+
+TEST(HostileInput, ALineCertainToFailIsNotReadToItsEnd)
+{
+    const struct {
+        const char *name;
+        std::string colours;
+        CliSetup setup;
+        std::string out;
+        std::string mention;
+    } cases[] = {
+        {"too long for three colours and never ending", kRedGreenBlue,
+         CliSetup{.input = "x\n" + std::string(40000, 'x'), .keepInputOpen = true},
+         "<Font Color=#0000FF>x</Font>\n",
+         "line 2: a text faded with 3 or more colours holds at most 32767 characters"},
+        {"endless zero bytes", kRedGreenBlue, CliSetup{.inputFile = "/dev/zero"}, "",
+         "line 1: a text faded with 3 or more colours holds at most 32767 characters"},
+        {"invalid UTF-8 early in a line that never ends", kRedGreen,
+         CliSetup{.input = "ab\xff", .keepInputOpen = true}, "",
+         "line 1: the text is not valid UTF-8"},
+    };
+    for (const auto &line : cases) {
+        SCOPED_TRACE(line.name);
+        const CliResult r = runCli({"--colors", line.colours}, line.setup);
+        expectFailure(r, line.mention);
+        EXPECT_EQ(r.out, line.out);
+    }
+}
+
 TEST(HostileInput, NonBlockingPipesAreWaitedFor)
 {
     std::string lines;
