@@ -3,6 +3,7 @@
 #include "chat/seconds_clock.h"
 #include "chat/window_system.h"
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ namespace tintara
 // Room search steps after the first document window: each yields once first, so a chat room
 // the user is still opening can appear and be found.
 inline constexpr int kRoomSearchSteps = 100;
+// How long the wait for the client lets the event loop run between two reads of the input box:
+// short beside the time a send takes, long enough not to keep a processor busy.
+inline constexpr std::chrono::milliseconds kInputPollPause{10};
 // How long the client may take to send the line and empty its input box. When the time is up
 // the wait ends and the user's own text goes back into the box; the click was already posted,
 // so a client that recovers later may still send the line.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace tintara;
 
 namespace
@@ -104,6 +106,27 @@ TEST(SendToChatRoom, GivesUpWaitingForTheClientAfterTheTimeLimitAndRestoresTheUs
         EXPECT_GE(windows.yieldCount(), 20);
         EXPECT_LE(windows.yieldCount(), 21);
     }
+}
+
+TEST(SendToChatRoom, PausesBeforeEachReadOfTheInputBox)
+{
+    FakeWindowSystem windows;
+    SimulatedChatClient client(windows);
+    client.addDocument(RoomChildren{}, "", 4, 3); // the click is handled at the fourth poll
+    SteppingClock clock = wholeSecondClock();
+
+    sendToChatRoom("coded", windows, clock);
+
+    const std::vector<std::string> &trace = windows.trace();
+    const std::vector<std::string> wait(std::find(trace.begin(), trace.end(), "post up") + 1,
+                                        trace.end());
+    std::vector<std::string> expected;
+    for (int poll = 0; poll < 4; ++poll) {
+        expected.insert(expected.end(), {"yield for 10 ms", "get length", "get text"});
+    }
+    expected.push_back("set text ");
+    EXPECT_EQ(wait, expected);
+    EXPECT_EQ(client.sentLines(), (std::vector<std::string>{"coded"}));
 }
 
 TEST(SendToChatRoom, ClicksTheFifthIconFoundByAWrappingChain)

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 using namespace tintara;
 
@@ -49,6 +50,19 @@ private slots:
         QCOMPARE(QString::fromStdString(client.sentLines().front()), expected);
         QCOMPARE(tree.text(room.input), "half a li");
         QCOMPARE(fakes.forms.htmlwin()->codedText(), coded);
+    }
+
+    void thePauseBetweenReadsRunsEventsAndEndsOnExit()
+    {
+        FormsWithFakes fakes; // this system's own window layer, pausing in the program's loop
+        WindowSystem &windows = fakes.forms.chatWindows();
+        bool ran = false;
+        QTimer::singleShot(5, [&ran] { ran = true; }); // due while the pause lasts
+        windows.yieldFor(std::chrono::milliseconds(50));
+        QVERIFY(ran);
+
+        QTimer::singleShot(0, [&fakes] { fakes.forms.exitProgram(); });
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, windows.yieldFor(std::chrono::milliseconds(50)));
     }
 
     void endsQuietlyWithoutAChatClient()
