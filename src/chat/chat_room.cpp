@@ -111,6 +111,9 @@ std::string readControlText(WindowSystem &windows, WindowHandle control)
 
 void sendToChatRoom(std::string_view text, WindowSystem &windows, SecondsClock &clock)
 {
+    if (text.empty()) {
+        return;
+    }
     const WindowHandle room = findChatRoom(windows);
     if (room == kNoWindow) {
         return;

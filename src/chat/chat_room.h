@@ -43,12 +43,14 @@ std::string readControlText(WindowSystem &windows, WindowHandle control);
 
 // Types `text` into the chat room's input box, clicks the room's send button, waits for the
 // client to empty the box and puts back what the user had typed there. Does nothing when no
-// chat room is found.
+// chat room is found, nor for an empty text: as the box would already be empty, nothing would
+// show when the client has handled the click, and a client slow to handle it would send the
+// user's own line once it was back in the box.
 void sendToChatRoom(std::string_view text, WindowSystem &windows, SecondsClock &clock);
 
 // The chat command: sends the coded text, with its closing font tags removed, to the chat room,
 // then pauses briefly. Coded text without an exact "</Font>" (such as the coded-text box's
-// placeholder before any fade) sends the empty text.
+// placeholder before any fade) sends the empty text, which leaves the chat room alone.
 void sendCodingToChat(std::string_view codedText, WindowSystem &windows, SecondsClock &clock);
 
 } // namespace tintara
