@@ -2,8 +2,11 @@
 # Times tintara-fade as a whole process on 2,000 lines of 500 characters with
 # 10 colours (1 M characters in, 28 MB out) against the npm package
 # gradient-string (version 3, on Node.js) fading the same lines with the same
-# stops, and against cat passing the 28 MB of output through a pipe.
-# Targets: at least 100x faster than gradient-string, within 3x of cat.
+# stops, and against cat passing the 28 MB of output through a pipe; and
+# tintara-fade --ansi, which renders each faded line for the terminal, against
+# its plain output.
+# Targets: at least 100x faster than gradient-string, within 3x of cat; --ansi
+# within 3x of plain output.
 #
 # Usage: bench/compare_cli.sh [BUILD_DIR]   (default: build)
 # Needs node and npm; installs gradient-string into a temporary folder.
@@ -50,17 +53,21 @@ best_of() {
     echo "$best"
 }
 run_fade() { "$fade" --colors "$stops" < "$work/input.txt" | cat > /dev/null; }
+run_ansi() { "$fade" --colors "$stops" --ansi < "$work/input.txt" | cat > /dev/null; }
 run_cat() { cat "$work/output.txt" | cat > /dev/null; }
 run_gradient() { FORCE_COLOR=3 node "$work/fade.mjs" "$stops" < "$work/input.txt" | cat > /dev/null; }
 
 fade_ms=$(best_of 7 run_fade)
+ansi_ms=$(best_of 7 run_ansi)
 cat_ms=$(best_of 7 run_cat)
 gradient_ms=$(best_of 3 run_gradient)
 echo "output: $(wc -c < "$work/output.txt") bytes"
 echo "tintara-fade:     ${fade_ms} ms"
+echo "tintara-fade --ansi: ${ansi_ms} ms"
 echo "cat of the output: ${cat_ms} ms"
 echo "gradient-string:  ${gradient_ms} ms"
-awk -v f="$fade_ms" -v c="$cat_ms" -v g="$gradient_ms" 'BEGIN {
+awk -v f="$fade_ms" -v c="$cat_ms" -v g="$gradient_ms" -v a="$ansi_ms" 'BEGIN {
     if (f < 1) f = 1; if (c < 1) c = 1;
     printf "gradient-string / tintara-fade: %.0fx (target >= 100x: %s)\n", g / f, (g / f >= 100) ? "met" : "MISSED";
-    printf "tintara-fade / cat: %.2fx (target <= 3x: %s)\n", f / c, (f / c <= 3) ? "met" : "MISSED" }'
+    printf "tintara-fade / cat: %.2fx (target <= 3x: %s)\n", f / c, (f / c <= 3) ? "met" : "MISSED";
+    printf "tintara-fade --ansi / plain: %.2fx (target <= 3x: %s)\n", a / f, (a / f <= 3) ? "met" : "MISSED" }'

@@ -12,7 +12,9 @@
 #include "workspace/tintarawin.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMenu>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -22,7 +24,9 @@ namespace tintara
 Forms::Forms()
     : fileDialog_(std::make_unique<SystemFileDialog>()),
       clipboard_(std::make_unique<SystemClipboard>()),
-      chatWindows_(makePlatformWindowSystem([this] { yieldToEvents(); })),
+      chatWindows_(makePlatformWindowSystem(
+          [this] { yieldToEvents(); },
+          [this](std::chrono::milliseconds pause) { yieldToEventsFor(pause); })),
       clock_(&systemSecondsClock()), quit_([] { QCoreApplication::exit(0); }),
       end_([] { std::_Exit(0); })
 {
@@ -180,6 +184,16 @@ void Forms::setQuitHandler(std::function<void()> quit)
 void Forms::yieldToEvents()
 {
     QCoreApplication::processEvents();
+    if (exiting_) {
+        end_();
+    }
+}
+
+void Forms::yieldToEventsFor(std::chrono::milliseconds pause)
+{
+    QEventLoop loop;
+    QTimer::singleShot(pause, &loop, &QEventLoop::quit);
+    loop.exec();
     if (exiting_) {
         end_();
     }

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -77,6 +78,9 @@ public:
     // than letting the command go on out of sight (through the end handler,
     // which tests replace; the real one ends the process at once).
     void yieldToEvents();
+    // The same for about `pause`, in an event loop that sleeps until an event
+    // comes, so that a command polling the chat client keeps no processor busy.
+    void yieldToEventsFor(std::chrono::milliseconds pause);
     void setEndHandler(std::function<void()> end);
 
 private:

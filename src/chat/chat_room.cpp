@@ -55,13 +55,13 @@ WindowHandle childAfter(WindowSystem &windows, WindowHandle parent, WindowHandle
     return parent == kNoWindow ? kNoWindow : windows.findChildAfter(parent, after, className);
 }
 
-// Polls the box, yielding before each read, until the client has emptied it or the time limit
-// has passed.
+// Polls the box, letting the event loop run for a short pause before each read, until the
+// client has emptied it or the time limit has passed.
 void waitForInputCleared(WindowSystem &windows, WindowHandle input, SecondsClock &clock)
 {
     Stopwatch stopwatch(clock);
     do {
-        windows.yield();
+        windows.yieldFor(kInputPollPause);
         if (readControlText(windows, input).empty()) {
             return;
         }
@@ -111,6 +111,9 @@ std::string readControlText(WindowSystem &windows, WindowHandle control)
 
 void sendToChatRoom(std::string_view text, WindowSystem &windows, SecondsClock &clock)
 {
+    if (text.empty()) {
+        return;
+    }
     const WindowHandle room = findChatRoom(windows);
     if (room == kNoWindow) {
         return;

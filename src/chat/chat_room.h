@@ -3,6 +3,7 @@
 #include "chat/seconds_clock.h"
 #include "chat/window_system.h"
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ namespace tintara
 // Room search steps after the first document window: each yields once first, so a chat room
 // the user is still opening can appear and be found.
 inline constexpr int kRoomSearchSteps = 100;
+// How long the wait for the client lets the event loop run between two reads of the input box:
+// short beside the time a send takes, long enough not to keep a processor busy.
+inline constexpr std::chrono::milliseconds kInputPollPause{10};
 // How long the client may take to send the line and empty its input box. When the time is up
 // the wait ends and the user's own text goes back into the box; the click was already posted,
 // so a client that recovers later may still send the line.
@@ -39,12 +43,14 @@ std::string readControlText(WindowSystem &windows, WindowHandle control);
 
 // Types `text` into the chat room's input box, clicks the room's send button, waits for the
 // client to empty the box and puts back what the user had typed there. Does nothing when no
-// chat room is found.
+// chat room is found, nor for an empty text: as the box would already be empty, nothing would
+// show when the client has handled the click, and a client slow to handle it would send the
+// user's own line once it was back in the box.
 void sendToChatRoom(std::string_view text, WindowSystem &windows, SecondsClock &clock);
 
 // The chat command: sends the coded text, with its closing font tags removed, to the chat room,
 // then pauses briefly. Coded text without an exact "</Font>" (such as the coded-text box's
-// placeholder before any fade) sends the empty text.
+// placeholder before any fade) sends the empty text, which leaves the chat room alone.
 void sendCodingToChat(std::string_view codedText, WindowSystem &windows, SecondsClock &clock);
 
 } // namespace tintara

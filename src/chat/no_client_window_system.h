@@ -9,11 +9,14 @@ namespace tintara
 {
 
 // The window system of a computer where the chat client cannot run: every lookup finds
-// nothing and every message has no effect; only the yield reaches the event loop.
+// nothing and every message has no effect; only the yields reach the event loop.
 class NoClientWindowSystem final : public WindowSystem
 {
 public:
-    explicit NoClientWindowSystem(YieldFn yield) : yield_(std::move(yield)) {}
+    NoClientWindowSystem(YieldFn yield, YieldForFn yieldFor)
+        : yield_(std::move(yield)), yieldFor_(std::move(yieldFor))
+    {
+    }
 
     WindowHandle findTopLevel(std::string_view) override { return kNoWindow; }
     WindowHandle findChildAfter(WindowHandle, WindowHandle, std::string_view) override
@@ -32,9 +35,18 @@ public:
             yield_();
         }
     }
+    void yieldFor(std::chrono::milliseconds pause) override
+    {
+        if (yieldFor_) {
+            yieldFor_(pause);
+        } else {
+            WindowSystem::yieldFor(pause);
+        }
+    }
 
 private:
     YieldFn yield_;
+    YieldForFn yieldFor_;
 };
 
 } // namespace tintara

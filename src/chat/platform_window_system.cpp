@@ -9,12 +9,12 @@
 namespace tintara
 {
 
-std::unique_ptr<WindowSystem> makePlatformWindowSystem(YieldFn yield)
+std::unique_ptr<WindowSystem> makePlatformWindowSystem(YieldFn yield, YieldForFn yieldFor)
 {
 #ifdef _WIN32
-    return std::make_unique<Win32WindowSystem>(std::move(yield));
+    return std::make_unique<Win32WindowSystem>(std::move(yield), std::move(yieldFor));
 #else
-    return std::make_unique<NoClientWindowSystem>(std::move(yield));
+    return std::make_unique<NoClientWindowSystem>(std::move(yield), std::move(yieldFor));
 #endif
 }
 

@@ -73,7 +73,10 @@ std::optional<LRESULT> sendWithTimeout(WindowHandle window, UINT message, WPARAM
 
 } // namespace
 
-Win32WindowSystem::Win32WindowSystem(YieldFn yield) : yield_(std::move(yield)) {}
+Win32WindowSystem::Win32WindowSystem(YieldFn yield, YieldForFn yieldFor)
+    : yield_(std::move(yield)), yieldFor_(std::move(yieldFor))
+{
+}
 
 WindowHandle Win32WindowSystem::findTopLevel(std::string_view className)
 {
@@ -136,6 +139,15 @@ void Win32WindowSystem::yield()
 {
     if (yield_) {
         yield_();
+    }
+}
+
+void Win32WindowSystem::yieldFor(std::chrono::milliseconds pause)
+{
+    if (yieldFor_) {
+        yieldFor_(pause);
+    } else {
+        WindowSystem::yieldFor(pause);
     }
 }
 

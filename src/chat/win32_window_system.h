@@ -12,7 +12,7 @@ namespace tintara
 class Win32WindowSystem final : public WindowSystem
 {
 public:
-    explicit Win32WindowSystem(YieldFn yield);
+    Win32WindowSystem(YieldFn yield, YieldForFn yieldFor);
 
     WindowHandle findTopLevel(std::string_view className) override;
     WindowHandle findChildAfter(WindowHandle parent, WindowHandle after,
@@ -24,9 +24,11 @@ public:
     std::string sendGetText(WindowHandle control, std::size_t capacity) override;
     void sendSetText(WindowHandle control, std::string_view text) override;
     void yield() override;
+    void yieldFor(std::chrono::milliseconds pause) override;
 
 private:
     YieldFn yield_;
+    YieldForFn yieldFor_;
 };
 
 } // namespace tintara

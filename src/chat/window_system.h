@@ -1,9 +1,12 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace tintara
 {
@@ -12,6 +15,9 @@ namespace tintara
 using WindowHandle = std::uintptr_t;
 
 inline constexpr WindowHandle kNoWindow = 0;
+
+// Lets the program's event loop run for about the given time without keeping a processor busy.
+using YieldForFn = std::function<void(std::chrono::milliseconds)>;
 
 // The mouse messages that click the chat room's send button.
 enum class MouseMessage : unsigned { LeftButtonDown = 0x0201, LeftButtonUp = 0x0202 };
@@ -47,6 +53,13 @@ public:
 
     // Lets the program's event loop run once.
     virtual void yield() = 0;
+    // Lets the program's event loop run for about `pause`, for waits that read the client again
+    // and again without keeping a processor busy. This default yields once, then sleeps.
+    virtual void yieldFor(std::chrono::milliseconds pause)
+    {
+        yield();
+        std::this_thread::sleep_for(pause);
+    }
 };
 
 } // namespace tintara

@@ -10,13 +10,15 @@ namespace tintara::cli
 
 void useFadeSet(Options &options, const std::string &path)
 {
-    const FadeSetReading reading = readFadeSet(readWholeFile(path));
+    // Unlike the desktop program, the tool may wait for a pipe: --set /dev/stdin
+    // and process substitutions work.
+    const FadeSetReading reading = readFadeSet(readWholeFile(path, FileKinds::StreamsToo));
     if (!reading.fadeSet) {
-        throw FileError("'" + path + "' is not a usable fade set: " + reading.error);
+        throw FileError("cannot use the fade set", path, reading.error);
     }
     if (reading.unknownBlend) {
-        throw FileError("'" + path +
-                        "' names a blend this program does not know (BLEND in [fblend]): "
+        throw FileError("cannot use the fade set", path,
+                        "it names a blend this program does not know (BLEND in [fblend]): "
                         "it takes rgb, oklab or oklch");
     }
     const FadeSet &set = *reading.fadeSet;

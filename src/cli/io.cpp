@@ -3,10 +3,51 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace tintara::cli
 {
+
+namespace
+{
+
+constexpr std::size_t kChunk = 1 << 20;
+
+void waitUntilReady(int fd, short events)
+{
+    pollfd ready{fd, events, 0};
+    while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
+    }
+}
+
+// Up to `size` bytes, at least one unless the input has ended.
+std::size_t readSome(int fd, char *data, std::size_t size)
+{
+    while (true) {
+        const ssize_t got = ::read(fd, data, size);
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            waitUntilReady(fd, POLLIN);
+        } else if (errno != EINTR) {
+            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
+        }
+    }
+}
+
+// Appends up to one chunk of input to `text`; false when the input has ended.
+bool readMore(int fd, std::string &text)
+{
+    const std::size_t old = text.size();
+    text.resize(old + kChunk);
+    const std::size_t got = readSome(fd, text.data() + old, kChunk);
+    text.resize(old + got);
+    return got > 0;
+}
+
+} // namespace
 
 Output::Output(int fd) : fd_(fd)
 {
@@ -41,6 +82,10 @@ void Output::flush()
     while (left > 0) {
         const ssize_t written = ::write(fd_, p, left);
         if (written < 0) {
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                waitUntilReady(fd_, POLLOUT);
+                continue;
+            }
             if (errno == EINTR) {
                 continue;
             }
@@ -59,24 +104,14 @@ void Output::flush()
 }
 
 void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
+                 const std::function<void(std::string_view)> &onPartialLine,
                  const std::function<void()> &beforeWait)
 {
-    constexpr std::size_t kChunk = 1 << 20;
     std::string pending;
     std::size_t scanned = 0; // bytes of pending known to hold no line end
     while (true) {
         beforeWait();
-        const std::size_t old = pending.size();
-        pending.resize(old + kChunk);
-        ssize_t got;
-        do {
-            got = ::read(fd, pending.data() + old, kChunk);
-        } while (got < 0 && errno == EINTR);
-        if (got < 0) {
-            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
-        }
-        pending.resize(old + static_cast<std::size_t>(got));
-        if (got == 0) {
+        if (!readMore(fd, pending)) {
             if (!pending.empty()) {
                 onLine(pending);
             }
@@ -102,27 +137,36 @@ void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
         }
         pending.erase(0, lineStart);
         scanned = pending.size();
+        std::string_view partial = pending;
+        if (partial.ends_with('\r')) {
+            partial.remove_suffix(1);
+        }
+        if (!partial.empty()) {
+            onPartialLine(partial);
+        }
     }
 }
 
-std::string readAll(int fd)
+void forEachPieceLessFinalLineEnd(int fd, const std::function<void(std::string_view)> &onPiece)
 {
-    constexpr std::size_t kChunk = 1 << 16;
-    std::string all;
-    while (true) {
-        const std::size_t old = all.size();
-        all.resize(old + kChunk);
-        ssize_t got;
-        do {
-            got = ::read(fd, all.data() + old, kChunk);
-        } while (got < 0 && errno == EINTR);
-        if (got < 0) {
-            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
+    std::string piece;
+    while (readMore(fd, piece)) {
+        // A line end at the end may be the final one: it waits for what follows.
+        std::size_t held = piece.ends_with('\n') ? 1 : 0;
+        if (piece.size() > held && piece[piece.size() - held - 1] == '\r') {
+            ++held;
         }
-        all.resize(old + static_cast<std::size_t>(got));
-        if (got == 0) {
-            return all;
+        onPiece(std::string_view(piece).substr(0, piece.size() - held));
+        piece.erase(0, piece.size() - held);
+    }
+    if (piece.ends_with('\n')) {
+        piece.pop_back();
+        if (piece.ends_with('\r')) {
+            piece.pop_back();
         }
+    }
+    if (!piece.empty()) {
+        onPiece(piece);
     }
 }
 

@@ -14,6 +14,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Reading and writing wait for a descriptor that the parent process made
+// non-blocking, instead of failing with EAGAIN.
+
 // Buffered output straight to a file descriptor, written in large blocks.
 class Output
 {
@@ -34,11 +37,16 @@ private:
 // Calls onLine for each line of the file descriptor, without its "\n" or
 // "\r\n" (a last line without a line end counts too). Lines are handed on as
 // soon as they have arrived, and beforeWait runs each time more input has to
-// be waited for, so output keeps pace with interactive input.
+// be waited for, so output keeps pace with interactive input. While a line is
+// still arriving, onPartialLine gets what there is of it so far (less a "\r"
+// at its end, which may belong to the line end) and may throw to stop
+// reading a line that is certain to fail.
 void forEachLine(int fd, const std::function<void(std::string_view)> &onLine,
+                 const std::function<void(std::string_view)> &onPartialLine,
                  const std::function<void()> &beforeWait);
 
-// Everything the file descriptor delivers until its end.
-std::string readAll(int fd);
+// Calls onPiece with everything the file descriptor delivers until its end,
+// piece by piece as it arrives, less one final "\n" or "\r\n".
+void forEachPieceLessFinalLineEnd(int fd, const std::function<void(std::string_view)> &onPiece);
 
 } // namespace tintara::cli

@@ -7,10 +7,8 @@
 #include "engine/fade_command.h"
 #include "engine/file_replace.h"
 
-#include <cstdio>
 #include <iostream>
-#include <string>
-#include <vector>
+#include <new>
 #include <unistd.h>
 
 namespace
@@ -44,9 +42,10 @@ Without TEXT, fades each line of standard input and prints one line for each.
                   for each line with characters under RATIO (default 4.5),
                   warn on standard error, and exit with status 1
   --set FILE      fade with the colour count, colours, styles and blend of the
-                  fade set FILE (as the program's "open fade set" loads it)
-                  instead of --colors; style options are added to the set's
-                  styles, and --blend replaces its blend
+                  fade set FILE (as the program's "open fade set" loads it;
+                  FILE may also be a pipe, such as /dev/stdin) instead of
+                  --colors; style options are added to the set's styles, and
+                  --blend replaces its blend
   --save-set FILE write --colors, the styles and the blend as a fade set to
                   FILE, under exactly that name (no ".tnf" is added), and fade
                   nothing; slots past the colours are white, and the other
@@ -62,12 +61,13 @@ Without TEXT, fades each line of standard input and prints one line for each.
   --help          show this help
   --version       show the version
 
-A blank TEXT (empty, or spaces only) prints an empty line.
+A blank TEXT (empty, or spaces only) prints an empty line. A line of
+standard input that is certain to fail (invalid UTF-8, or more than 32,767
+characters with 3 or more colours) is reported as soon as that shows.
 Errors go to standard error, and the exit status is then 2.
 
 Examples:
   tintara-fade --colors ff0000,0000ff --bold "Hello"
-  tintara-fade --colors ff0000,00ff00 --blend oklch --check-contrast ffffff "Hello"
   tintara-fade --save-set sunset.tnf --colors ff8000,800080 --italic
   tintara-fade --set sunset.tnf "Hello"
   tintara-fade --colors ff0000,0000ff "Hello" | tintara-fade --runs
@@ -85,39 +85,61 @@ int fail(const std::string &message)
 }
 
 // Fades line after line with the same colours and styles, straight into the
-// output buffer.
+// output, which gets each long line a block at a time.
 class LineFader
 {
 public:
-    explicit LineFader(const tintara::cli::Options &options)
-        : options_(options), blend_(options.blend.value_or(tintara::Blend::Rgb)),
+    LineFader(const tintara::cli::Options &options, tintara::cli::Output &out)
+        : options_(options), out_(out), blend_(options.blend.value_or(tintara::Blend::Rgb)),
           opening_(tintara::openingTags(options.styles)),
           closing_(tintara::closingTags(options.styles)), closingLine_(closing_ + '\n')
     {
     }
 
-    void append(std::string &out, std::string_view text) const
+    void fade(std::string_view text)
     {
+        std::string &out = out_.buffer();
         if (tintara::isBlankLine(text)) {
             out += '\n';
         } else if (options_.ansi) {
-            std::string coded;
-            tintara::appendFade(coded, options_.colours, text, opening_, closing_, {}, blend_);
-            tintara::cli::appendAnsi(out, tintara::renderCodedText(coded));
-            out += '\n';
+            fadeAnsi(text);
         } else {
-            // The line end goes in with the closing tags, so the buffer is
-            // sized once even for a line of many megabytes.
-            tintara::appendFade(out, options_.colours, text, opening_, closingLine_, {}, blend_);
+            // The line end goes in with the closing tags.
+            tintara::appendFade(out, options_.colours, text, opening_, closingLine_, {}, blend_,
+                                [this](std::string &) { out_.flushIfFull(); });
         }
     }
 
 private:
+    // The faded line shown as the renderer shows its coded text, both made a
+    // block at a time.
+    void fadeAnsi(std::string_view text)
+    {
+        tintara::cli::AnsiWriter ansi(out_.buffer());
+        tintara::CodedTextRenderer renderer(
+            [&ansi](std::string_view shown, const tintara::TextFormat &format) {
+                ansi.add(shown, format);
+            });
+        coded_.clear();
+        tintara::appendFade(coded_, options_.colours, text, opening_, closing_, {}, blend_,
+                            [&](std::string &block) {
+                                renderer.feed(block);
+                                block.clear();
+                                out_.flushIfFull();
+                            });
+        renderer.feed(coded_);
+        renderer.finish();
+        ansi.finish();
+        out_.buffer() += '\n';
+    }
+
     const tintara::cli::Options &options_;
+    tintara::cli::Output &out_;
     tintara::Blend blend_;
     std::string opening_;
     std::string closing_;
     std::string closingLine_;
+    std::string coded_;
 };
 
 int print(std::string_view text)
@@ -132,39 +154,97 @@ int print(std::string_view text)
     return 0;
 }
 
-// The coded text argument, or all of standard input less one final line end.
-std::string codedInput(const tintara::cli::Options &options)
+// Renders the coded text argument, or all of standard input less one final
+// line end, as it arrives.
+template <typename Writer>
+void render(const tintara::cli::Options &options, tintara::cli::Output &out, Writer &writer)
 {
+    tintara::CodedTextRenderer renderer(
+        [&](std::string_view text, const tintara::TextFormat &format) {
+            writer.add(text, format);
+            out.flushIfFull();
+        });
+    const auto feed = [&renderer](std::string_view piece) { renderer.feed(piece); };
     if (options.text) {
-        return *options.text;
+        feed(*options.text);
+    } else {
+        tintara::cli::forEachPieceLessFinalLineEnd(STDIN_FILENO, feed);
     }
-    std::string input = tintara::cli::readAll(STDIN_FILENO);
-    if (input.ends_with('\n')) {
-        input.pop_back();
-        if (input.ends_with('\r')) {
-            input.pop_back();
-        }
-    }
-    return input;
+    renderer.finish();
+    writer.finish();
 }
 
 int printRendered(const tintara::cli::Options &options)
 {
     using namespace tintara::cli;
     try {
-        const tintara::RenderedText rendered = tintara::renderCodedText(codedInput(options));
         Output out(STDOUT_FILENO);
         if (options.ansi) {
-            appendAnsi(out.buffer(), rendered);
+            AnsiWriter ansi(out.buffer());
+            render(options, out, ansi);
             out.buffer() += '\n';
         } else {
-            appendRunsJson(out.buffer(), rendered);
+            RunsJsonWriter json(out.buffer());
+            render(options, out, json);
         }
         out.flush();
     } catch (const IoError &error) {
         return fail(error.what());
+    } catch (const std::bad_alloc &) {
+        return fail("out of memory while rendering the coded text");
     }
     return 0;
+}
+
+int fadeAll(const tintara::cli::Options &options)
+{
+    using namespace tintara::cli;
+    Output out(STDOUT_FILENO);
+    LineFader fader(options, out);
+    tintara::FadeTextCheck check(options.colours.size());
+    std::size_t linesDone = 0;
+    const auto where = [&] {
+        return options.text ? std::string() : "line " + std::to_string(linesDone + 1) + ": ";
+    };
+    bool contrastFellShort = false;
+    const auto fadeAndCheck = [&](std::string_view line) {
+        fader.fade(line);
+        const std::size_t lineNumber = options.text ? 0 : linesDone + 1;
+        if (const auto warning = contrastWarning(options, line, lineNumber)) {
+            out.flush(); // the warning follows its line on a terminal
+            warn(*warning);
+            contrastFellShort = true;
+        }
+    };
+    try {
+        if (options.text) {
+            fadeAndCheck(*options.text);
+        } else {
+            forEachLine(
+                STDIN_FILENO,
+                [&](std::string_view line) {
+                    fadeAndCheck(line);
+                    ++linesDone;
+                    check.restart();
+                    out.flushIfFull();
+                },
+                [&check](std::string_view partialLine) { check.checkStart(partialLine); },
+                [&out] { out.flush(); });
+        }
+        out.flush();
+    } catch (const tintara::FadeError &error) {
+        try {
+            out.flush(); // the lines before the faulty one
+        } catch (const IoError &writeError) {
+            return fail(writeError.what());
+        }
+        return fail(where() + error.what());
+    } catch (const IoError &error) {
+        return fail(error.what());
+    } catch (const std::bad_alloc &) {
+        return fail(where() + "out of memory while fading");
+    }
+    return contrastFellShort ? 1 : 0;
 }
 
 int run(int argc, char **argv)
@@ -201,47 +281,7 @@ int run(int argc, char **argv)
     } catch (const tintara::FileError &error) {
         return fail(error.what());
     }
-
-    Output out(STDOUT_FILENO);
-    const LineFader fader(options);
-    std::size_t lineNumber = 0;
-    bool contrastFellShort = false;
-    const auto fadeAndCheck = [&](std::string_view line) {
-        fader.append(out.buffer(), line);
-        if (const auto warning = contrastWarning(options, line, lineNumber)) {
-            out.flush(); // the warning follows its line on a terminal
-            warn(*warning);
-            contrastFellShort = true;
-        }
-    };
-    try {
-        if (options.text) {
-            fadeAndCheck(*options.text);
-        } else {
-            forEachLine(
-                STDIN_FILENO,
-                [&](std::string_view line) {
-                    ++lineNumber;
-                    fadeAndCheck(line);
-                    out.flushIfFull();
-                },
-                [&] { out.flush(); });
-        }
-        out.flush();
-    } catch (const tintara::FadeError &error) {
-        try {
-            out.flush(); // the lines before the faulty one
-        } catch (const IoError &writeError) {
-            return fail(writeError.what());
-        }
-        if (lineNumber > 0) {
-            return fail("line " + std::to_string(lineNumber) + ": " + error.what());
-        }
-        return fail(error.what());
-    } catch (const IoError &error) {
-        return fail(error.what());
-    }
-    return contrastFellShort ? 1 : 0;
+    return fadeAll(options);
 }
 
 } // namespace
@@ -257,6 +297,6 @@ int main(int argc, char **argv)
         utf8Argv.push_back(nullptr);
         return run(static_cast<int>(args.size()), utf8Argv.data());
     } catch (const std::bad_alloc &) {
-        return fail("out of memory: the input is too large to fade");
+        return fail("out of memory");
     }
 }

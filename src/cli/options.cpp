@@ -2,6 +2,7 @@
 
 #include "engine/color.h"
 #include "engine/contrast.h"
+#include "engine/safely_quoted.h"
 
 #include <charconv>
 
@@ -13,21 +14,22 @@ namespace
 
 ColorValue parseHtmlColour(std::string item)
 {
-    const std::string shown = item;
+    const std::string shown = safelyQuoted(item);
+    const auto notAColour = [&shown] {
+        return UsageError(shown + " is not a colour: use six hexadecimal digits, like ff8000");
+    };
     if (!item.empty() && item.front() == '#') {
         item.erase(0, 1);
     }
     if (item.size() != 6) {
-        throw UsageError("'" + shown +
-                         "' is not a colour: use six hexadecimal digits, like ff8000");
+        throw notAColour();
     }
     int components[3];
     for (int c = 0; c < 3; ++c) {
         const std::optional<int> high = hexDigitValue(item[2 * c]);
         const std::optional<int> low = hexDigitValue(item[2 * c + 1]);
         if (!high || !low) {
-            throw UsageError("'" + shown +
-                             "' is not a colour: use six hexadecimal digits, like ff8000");
+            throw notAColour();
         }
         components[c] = *high * 16 + *low;
     }
@@ -48,7 +50,8 @@ void checkRunsOptions(const Options &options, bool coloursGiven, std::size_t ope
 }
 
 // The value of "--name VALUE" or "--name=VALUE", or nothing when argv[i] is
-// another option; i moves past a separate value.
+// another option; i moves past a separate value. A separate value that looks
+// like an option is taken for a forgotten value, not for a name.
 std::optional<std::string> optionValue(const std::string &name, const std::string &needs, int argc,
                                        char **argv, int &i)
 {
@@ -62,7 +65,12 @@ std::optional<std::string> optionValue(const std::string &name, const std::strin
     if (i + 1 >= argc) {
         throw UsageError(name + " needs " + needs);
     }
-    return std::string(argv[++i]);
+    const std::string value = argv[++i];
+    if (value.size() > 1 && value.front() == '-') {
+        throw UsageError(name + " needs " + needs + ", not the option " + safelyQuoted(value) +
+                         " (for a value that starts with '-', write " + name + "=VALUE)");
+    }
+    return value;
 }
 
 // --set replaces --colors; --save-set writes the set of --colors and fades nothing.
@@ -164,7 +172,7 @@ Options parseOptions(int argc, char **argv)
                                             argc, argv, i)) {
             options.contrastCheck = parseContrastCheck(*check);
         } else {
-            throw UsageError("unknown option '" + arg + "'");
+            throw UsageError("unknown option " + safelyQuoted(arg));
         }
     }
     if (options.help || options.version) {

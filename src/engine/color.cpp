@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 
 namespace tintara
 {
@@ -87,15 +86,6 @@ std::string htmlHex(ColorValue colour)
     put(2, c.green);
     put(4, c.blue);
     return text;
-}
-
-RgbTriple splitColor(ColorValue colour)
-{
-    const auto blue = static_cast<std::int64_t>(std::floor(colour / 65536.0));
-    const auto green = static_cast<std::int64_t>(std::floor((colour - 65536 * blue) / 256.0));
-    const std::int64_t red = colour - 65536 * blue - 256 * green;
-    return {static_cast<std::int32_t>(red), static_cast<std::int32_t>(green),
-            static_cast<std::int32_t>(blue)};
 }
 
 ColorValue makeColor(std::int16_t red, std::int16_t green, std::int16_t blue)

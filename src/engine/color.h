@@ -29,7 +29,12 @@ std::string hex6(std::int32_t value);
 // Six lower-case digits, red first, as an HTML colour: 255 gives "ff0000".
 std::string htmlHex(ColorValue colour);
 
-RgbTriple splitColor(ColorValue colour);
+// Blue is the colour divided by 65536 and rounded toward minus infinity (an
+// arithmetic shift, for negative values too); green and red are what that leaves.
+constexpr RgbTriple splitColor(ColorValue colour)
+{
+    return {colour & 0xFF, (colour >> 8) & 0xFF, colour >> 16};
+}
 
 // Components above 255 count as 255; negative ones (only a hand-edited fade
 // set can supply them) count as 0.

@@ -53,7 +53,12 @@ ContrastReport checkContrast(std::span<const ColorValue> colours, std::string_vi
                              Blend blend, ColorValue background, double minimumRatio,
                              const std::function<void(const ElementContrast &)> &onBelow)
 {
-    const std::u32string characters = decodeUtf8Lossy(text);
+    std::u32string characters;
+    for (std::string_view rest = text; !rest.empty();) {
+        const Utf8Character character = firstCharacter(rest);
+        characters.push_back(character.value);
+        rest.remove_prefix(character.length);
+    }
     const std::vector<ColorValue> elementColours =
         fadeElementColours(colours, characters.size(), blend);
     ContrastReport report;

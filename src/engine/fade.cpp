@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 namespace tintara
@@ -36,6 +37,21 @@ void checkColourCount(std::size_t count)
     if (count < kMinColors || count > kMaxColors) {
         throw FadeError("a fade takes 2 to 10 colours, not " + std::to_string(count));
     }
+}
+
+std::size_t longestText(std::size_t colourCount)
+{
+    return colourCount >= 3 ? kMaxFadeLength : std::numeric_limits<std::size_t>::max();
+}
+
+FadeError notUtf8()
+{
+    return FadeError("the text is not valid UTF-8");
+}
+
+FadeError tooLong()
+{
+    return FadeError("a text faded with 3 or more colours holds at most 32767 characters");
 }
 
 struct Step {
@@ -138,7 +154,33 @@ template <typename OnBlock>
     }
 }
 
+// With a block function, the coded text is made a slice of this size at a time.
+constexpr std::size_t kSliceBytes = std::size_t{256} << 10;
+// The most bytes one element takes: a character is at most four.
+constexpr std::size_t kMaxElementBytes = kElementTemplate.size() + 3;
+
 } // namespace
+
+FadeTextCheck::FadeTextCheck(std::size_t colourCount) : longest_(longestText(colourCount)) {}
+
+void FadeTextCheck::checkStart(std::string_view textSoFar)
+{
+    const Utf8Prefix prefix = wellFormedPrefix(textSoFar.substr(checkedBytes_));
+    checkedBytes_ += prefix.bytes;
+    length_ += prefix.codePoints;
+    if (length_ > longest_) {
+        throw tooLong();
+    }
+    if (checkedBytes_ < textSoFar.size() && !prefix.cutShort) {
+        throw notUtf8();
+    }
+}
+
+void FadeTextCheck::restart()
+{
+    checkedBytes_ = 0;
+    length_ = 0;
+}
 
 std::vector<std::size_t> fadeSegments(std::size_t length, int colourCount)
 {
@@ -172,16 +214,16 @@ std::size_t fadeYieldCount(std::size_t length, int colourCount)
 
 void appendFade(std::string &out, std::span<const ColorValue> colours, std::string_view text,
                 std::string_view openingTags, std::string_view closingTags, const YieldFn &yield,
-                Blend blend)
+                Blend blend, const BlockFn &onBlock)
 {
     checkColourCount(colours.size());
     const auto colourCount = static_cast<int>(colours.size());
     const std::optional<std::size_t> length = utf8Length(text);
     if (!length) {
-        throw FadeError("the text is not valid UTF-8");
+        throw notUtf8();
     }
-    if (colourCount >= 3 && *length > kMaxFadeLength) {
-        throw FadeError("a text faded with 3 or more colours holds at most 32767 characters");
+    if (*length > longestText(colours.size())) {
+        throw tooLong();
     }
 
     if (yield) {
@@ -190,12 +232,32 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
         }
     }
 
-    const std::size_t start = out.size();
-    out.resize(start + openingTags.size() + *length * kElementOverhead + text.size() +
-               closingTags.size());
-    char *w = out.data() + start;
-    const auto copyTags = [&w](std::string_view tags) {
+    // Without a block function the buffer is sized once, exactly; with one it
+    // grows a slice at a time and is handed over whenever a slice is full.
+    const std::size_t wholeSize =
+        openingTags.size() + *length * kElementOverhead + text.size() + closingTags.size();
+    std::size_t handedOver = 0; // bytes of this fade already given to onBlock
+    std::size_t begin = out.size();
+    out.resize(begin + (onBlock ? std::min(wholeSize, kSliceBytes) : wholeSize));
+    char *w = out.data() + begin;
+    char *end = out.data() + out.size();
+    const auto makeRoom = [&](std::size_t bytes) {
+        const std::size_t written = handedOver + static_cast<std::size_t>(w - out.data()) - begin;
+        bytes = std::min(bytes, wholeSize - written); // a bound on elements may exceed the rest
+        if (!onBlock || static_cast<std::size_t>(end - w) >= bytes) {
+            return; // sized exactly, or room enough
+        }
+        out.resize(static_cast<std::size_t>(w - out.data()));
+        handedOver = written;
+        onBlock(out);
+        begin = out.size();
+        out.resize(begin + std::min(std::max(bytes, kSliceBytes), wholeSize - written));
+        w = out.data() + begin;
+        end = out.data() + out.size();
+    };
+    const auto copyTags = [&](std::string_view tags) {
         if (!tags.empty()) { // an empty view may hold a null pointer
+            makeRoom(tags.size());
             std::memcpy(w, tags.data(), tags.size());
             w += tags.size();
         }
@@ -204,6 +266,7 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
 
     const char *src = text.data();
     forEachComponentBlock(colours, *length, blend, [&](const ComponentBlock &c, std::size_t count) {
+        makeRoom(count * kMaxElementBytes);
         // Local copies of the cursors stay in registers through the writes.
         char *to = w;
         const char *from = src;
@@ -231,6 +294,7 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
         src = from;
     });
     copyTags(closingTags);
+    out.resize(static_cast<std::size_t>(w - out.data()));
 }
 
 std::string fadeColors(std::span<const ColorValue> colours, std::string_view text,

@@ -2,6 +2,7 @@
 
 #include "engine/file_replace.h"
 #include "engine/rounded_number.h"
+#include "engine/safely_quoted.h"
 
 namespace tintara
 {
@@ -26,10 +27,6 @@ constexpr std::array<ComponentKeys, 3> kComponentKeys{{
     {"blclrs", "bl"},
 }};
 
-std::string quoted(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
 
 std::string where(std::string_view key, std::string_view section)
 {
@@ -60,7 +57,8 @@ FadeSetReading readFadeSet(std::string_view fileText)
     }
     const auto count = parseRoundedInt16(countText);
     if (!count || *count < kMinColors || *count > kMaxColors) {
-        reading.error = "the colour count " + quoted(countText) + " is not a number from 2 to 10";
+        reading.error =
+            "the colour count " + safelyQuoted(countText) + " is not a number from 2 to 10";
         return reading;
     }
     reading.colourCount = *count;
@@ -74,9 +72,9 @@ FadeSetReading readFadeSet(std::string_view fileText)
             const std::string text = iniValue(fileText, section, key);
             const auto value = parseRoundedInt16(text);
             if (!value) {
-                reading.error = text.empty()
-                                    ? "no " + where(key, section)
-                                    : where(key, section) + " is not a number: " + quoted(text);
+                reading.error =
+                    text.empty() ? "no " + where(key, section)
+                                 : where(key, section) + " is not a number: " + safelyQuoted(text);
                 return reading;
             }
             components[c][slot - 1] = *value;

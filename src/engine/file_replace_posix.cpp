@@ -15,9 +15,9 @@ namespace
 
 namespace fs = std::filesystem;
 
-FileError failure(const std::string &what, const std::string &path, int error)
+FileError failure(std::string_view what, const std::string &path, int error)
 {
-    return FileError(what + " '" + path + "': " + std::strerror(error));
+    return FileError(what, path, std::strerror(error));
 }
 
 // Closes the descriptor and removes the unfinished file unless released.
@@ -53,15 +53,15 @@ private:
 };
 
 // A new, empty file next to `target`, created with O_EXCL so that nothing
-// existing is ever reused.
+// existing is ever reused. Its name is short: the target's own name may
+// already be as long as a name can be.
 PendingFile createSibling(const fs::path &target, mode_t mode)
 {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     static unsigned counter = 0;
     for (int attempt = 0;; ++attempt) {
-        const fs::path candidate =
-            folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                      std::to_string(++counter) + ".tmp");
+        const fs::path candidate = folder / (".tintara-" + std::to_string(::getpid()) + "-" +
+                                             std::to_string(++counter) + ".tmp");
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             return PendingFile(fd, candidate.string());
@@ -114,11 +114,12 @@ void syncFolder(const fs::path &target)
 
 } // namespace
 
-std::optional<std::string> readFileIfExists(const std::string &path)
+std::optional<std::string> readFileIfExists(const std::string &path, FileKinds kinds)
 {
-    // Opened without waiting, so that a named pipe cannot block us before it
-    // is turned away below.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // For regular files only, opened without waiting, so that a named pipe
+    // cannot block us before it is turned away below.
+    const bool regularOnly = kinds == FileKinds::RegularOnly;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK : 0));
     if (fd < 0) {
         if (errno == ENOENT) {
             return std::nullopt;
@@ -127,12 +128,13 @@ std::optional<std::string> readFileIfExists(const std::string &path)
     }
     struct stat info {
     };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) ||
+        (regularOnly && !S_ISREG(info.st_mode))) {
         ::close(fd);
         if (S_ISDIR(info.st_mode)) {
             throw failure("cannot read", path, EISDIR);
         }
-        throw FileError("cannot read '" + path + "': not a regular file");
+        throw FileError("cannot read", path, "not a regular file");
     }
     std::string text;
     char buffer[65536];
@@ -151,8 +153,8 @@ std::optional<std::string> readFileIfExists(const std::string &path)
         }
         if (text.size() + static_cast<std::size_t>(got) > kMaxReadSize) {
             ::close(fd);
-            throw FileError("cannot read '" + path + "': larger than " +
-                            std::to_string(kMaxReadSize >> 20) + " MiB");
+            throw FileError("cannot read", path,
+                            "larger than " + std::to_string(kMaxReadSize >> 20) + " MiB");
         }
         text.append(buffer, static_cast<std::size_t>(got));
     }
@@ -173,10 +175,10 @@ void replaceFile(const std::string &path, std::string_view contents)
         throw failure("cannot save", path, EISDIR);
     }
     if (exists && !S_ISREG(old.st_mode)) {
-        throw FileError("cannot save '" + path + "': not a regular file");
+        throw FileError("cannot save", path, "not a regular file");
     }
     if (exists && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        throw FileError("cannot save '" + path + "': the file is read-only");
+        throw FileError("cannot save", path, "the file is read-only");
     }
 
     PendingFile file = createSibling(target, exists ? (old.st_mode & 07777) : 0666);

@@ -11,10 +11,9 @@ namespace tintara
 namespace
 {
 
-FileError failure(const std::string &what, const std::string &path, DWORD error)
+FileError failure(std::string_view what, const std::string &path, DWORD error)
 {
-    return FileError(what + " '" + path +
-                     "': " + std::system_category().message(static_cast<int>(error)));
+    return FileError(what, path, std::system_category().message(static_cast<int>(error)));
 }
 
 // Closes the handle and deletes the unfinished file unless released.
@@ -62,8 +61,8 @@ PendingFile createSibling(const std::wstring &target, const std::string &shownPa
         folder.back() == L'\\' || folder.back() == L'/' ? std::wstring() : std::wstring(L"\\");
     static unsigned counter = 0;
     for (int attempt = 0;; ++attempt) {
-        const std::wstring candidate = folder + separator + L"~tnt" +
-                                       std::to_wstring(GetCurrentProcessId()) + L"." +
+        const std::wstring candidate = folder + separator + L".tintara-" +
+                                       std::to_wstring(GetCurrentProcessId()) + L"-" +
                                        std::to_wstring(++counter) + L".tmp";
         const HANDLE handle = CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -79,7 +78,7 @@ PendingFile createSibling(const std::wstring &target, const std::string &shownPa
 
 } // namespace
 
-std::optional<std::string> readFileIfExists(const std::string &path)
+std::optional<std::string> readFileIfExists(const std::string &path, FileKinds kinds)
 {
     const std::wstring wide = widePath(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
@@ -91,7 +90,7 @@ std::optional<std::string> readFileIfExists(const std::string &path)
         throw failure("cannot open", path, error);
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        throw FileError("cannot read '" + path + "': it is a folder");
+        throw FileError("cannot read", path, "it is a folder");
     }
     const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -100,22 +99,25 @@ std::optional<std::string> readFileIfExists(const std::string &path)
         throw failure("cannot open", path, GetLastError());
     }
     PendingFile file(handle, std::wstring());
-    if (GetFileType(handle) != FILE_TYPE_DISK) {
-        throw FileError("cannot read '" + path + "': not a regular file");
+    if (GetFileType(handle) != FILE_TYPE_DISK && kinds == FileKinds::RegularOnly) {
+        throw FileError("cannot read", path, "not a regular file");
     }
     std::string text;
     char buffer[65536];
     while (true) {
         DWORD got = 0;
         if (!ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) {
+            if (GetLastError() == ERROR_BROKEN_PIPE) {
+                break; // a pipe's writer has finished
+            }
             throw failure("cannot read", path, GetLastError());
         }
         if (got == 0) {
             break;
         }
         if (text.size() + got > kMaxReadSize) {
-            throw FileError("cannot read '" + path + "': larger than " +
-                            std::to_string(kMaxReadSize >> 20) + " MiB");
+            throw FileError("cannot read", path,
+                            "larger than " + std::to_string(kMaxReadSize >> 20) + " MiB");
         }
         text.append(buffer, got);
     }
@@ -131,10 +133,10 @@ void replaceFile(const std::string &path, std::string_view contents)
         throw failure("cannot save", path, GetLastError());
     }
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        throw FileError("cannot save '" + path + "': it is a folder");
+        throw FileError("cannot save", path, "it is a folder");
     }
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        throw FileError("cannot save '" + path + "': the file is read-only");
+        throw FileError("cannot save", path, "the file is read-only");
     }
 
     PendingFile file = createSibling(target, path);

@@ -13,6 +13,9 @@ namespace
 {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// Some editors start a file with a UTF-8 byte order mark; it is no part of the
+// first line, and as no line starts before it, saving keeps it.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isBlank(char c)
 {
@@ -45,6 +48,9 @@ struct Line {
 
 std::optional<Line> lineAt(std::string_view text, std::size_t begin)
 {
+    if (begin == 0 && text.starts_with(kByteOrderMark)) {
+        begin = kByteOrderMark.size();
+    }
     if (begin >= text.size()) {
         return std::nullopt;
     }
@@ -95,12 +101,12 @@ struct KeyPlace {
     std::string_view sectionEndMissing; // what the section's last line lacks of a line end
 };
 
-// What text needs so that its last line ends: nothing after "\n" (or in an
-// empty text), "\n" after a lone "\r", a whole line end otherwise. A "\r"
-// left alone would turn into part of the line when read back.
+// What text needs so that its last line ends: nothing after "\n" (or in a
+// text without lines), "\n" after a lone "\r", a whole line end otherwise. A
+// "\r" left alone would turn into part of the line when read back.
 std::string_view missingLineEnd(std::string_view text)
 {
-    if (text.empty() || text.ends_with('\n')) {
+    if (text.empty() || text == kByteOrderMark || text.ends_with('\n')) {
         return {};
     }
     return text.ends_with('\r') ? std::string_view("\n") : kLineEnd;
@@ -202,7 +208,13 @@ void writeIniValue(std::string_view section, std::string_view key, std::string_v
 
 void writeIniValues(std::span<const IniEntry> entries, const std::string &path)
 {
-    std::string text = readFileIfExists(path).value_or(std::string());
+    std::string text;
+    try {
+        text = readFileIfExists(path).value_or(std::string());
+    } catch (const FileError &error) {
+        // The old file is read only to keep its other lines; what fails is the save.
+        throw FileError("cannot save", path, error.reason());
+    }
     setIniValues(text, entries);
     replaceFile(path, text);
 }

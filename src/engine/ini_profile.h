@@ -10,7 +10,8 @@ namespace tintara
 // INI-style profile files: "[section]" lines, then "KEY=value" lines.
 // Sections and keys match without regard to (ASCII) case; within the first
 // section of a name, the first line of a key counts. Lines end in "\r\n" or
-// "\n" when read and are written with "\r\n".
+// "\n" when read and are written with "\r\n". A UTF-8 byte order mark at the
+// start of the text is read past and kept.
 
 // The longest value a lookup gives; longer values are cut to this length.
 inline constexpr std::size_t kMaxIniValueLength = 254;
@@ -38,8 +39,8 @@ void setIniValues(std::string &fileText, std::span<const IniEntry> entries);
 // The file-based forms. Reading never fails: a missing or unreadable file
 // gives the empty text. Writing updates the file's text in memory and then
 // replaces the file whole (see replaceFile), creating it when missing; it
-// throws FileError when the file cannot be read or replaced, and the file is
-// then unchanged.
+// throws FileError (a failed save, whether reading or replacing the file
+// failed), and the file is then unchanged.
 std::string readIniValue(std::string_view section, std::string_view key, const std::string &path);
 void writeIniValue(std::string_view section, std::string_view key, std::string_view value,
                    const std::string &path);

@@ -9,23 +9,38 @@ namespace tintara
 namespace
 {
 
-struct Sequence {
-    char32_t value;
-    std::size_t length; // of the whole sequence, or of its longest valid prefix (at least 1)
-    bool valid;
-};
-
 bool isContinuation(unsigned char byte)
 {
     return (byte & 0xC0) == 0x80;
 }
 
-// Reads the sequence at p (p < end).
-Sequence readSequence(const unsigned char *p, const unsigned char *end)
+// The length of the run of ASCII bytes at p, found eight bytes at a time; plain
+// ASCII is the usual case.
+std::size_t asciiRun(const unsigned char *p, const unsigned char *end)
 {
+    const unsigned char *start = p;
+    while (end - p >= 8) {
+        std::uint64_t block;
+        std::memcpy(&block, p, 8);
+        if ((block & 0x8080808080808080ULL) != 0) {
+            break;
+        }
+        p += 8;
+    }
+    while (p < end && *p < 0x80) {
+        ++p;
+    }
+    return static_cast<std::size_t>(p - start);
+}
+
+} // namespace
+
+Utf8Character firstCharacter(std::string_view text)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(text.data());
     const unsigned char lead = *p;
     if (lead < 0x80) {
-        return {lead, 1, true};
+        return {lead, 1, true, false};
     }
     std::size_t need;
     char32_t value;
@@ -50,10 +65,10 @@ Sequence readSequence(const unsigned char *p, const unsigned char *end)
             highest = 0x8F; // above U+10FFFF
         }
     } else {
-        return {kReplacementCharacter, 1, false};
+        return {kReplacementCharacter, 1, false, false};
     }
     std::size_t taken = 1;
-    while (taken <= need && p + taken < end) {
+    while (taken <= need && taken < text.size()) {
         const unsigned char byte = p[taken];
         const bool fits = taken == 1 ? byte >= lowest && byte <= highest : isContinuation(byte);
         if (!fits) {
@@ -63,54 +78,53 @@ Sequence readSequence(const unsigned char *p, const unsigned char *end)
         ++taken;
     }
     if (taken != need + 1) {
-        return {kReplacementCharacter, taken, false};
+        return {kReplacementCharacter, taken, false, taken == text.size()};
     }
-    return {value, taken, true};
+    return {value, taken, true, false};
 }
 
-} // namespace
+Utf8Prefix wellFormedPrefix(std::string_view text)
+{
+    const auto *begin = reinterpret_cast<const unsigned char *>(text.data());
+    const auto *end = begin + text.size();
+    Utf8Prefix prefix;
+    while (true) {
+        const std::size_t ascii = asciiRun(begin + prefix.bytes, end);
+        prefix.bytes += ascii;
+        prefix.codePoints += ascii;
+        if (prefix.bytes == text.size()) {
+            return prefix;
+        }
+        const Utf8Character character = firstCharacter(text.substr(prefix.bytes));
+        if (!character.wellFormed) {
+            prefix.cutShort = character.cutShort;
+            return prefix;
+        }
+        prefix.bytes += character.length;
+        ++prefix.codePoints;
+    }
+}
 
 std::optional<std::size_t> utf8Length(std::string_view text)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(text.data());
-    const auto *end = p + text.size();
-    std::size_t count = 0;
-    while (p < end) {
-        // Plain ASCII, the usual case, goes eight bytes at a time.
-        while (end - p >= 8) {
-            std::uint64_t block;
-            std::memcpy(&block, p, 8);
-            if ((block & 0x8080808080808080ULL) != 0) {
-                break;
-            }
-            p += 8;
-            count += 8;
-        }
-        if (p == end) {
-            break;
-        }
-        const Sequence sequence = readSequence(p, end);
-        if (!sequence.valid) {
-            return std::nullopt;
-        }
-        p += sequence.length;
-        ++count;
+    const Utf8Prefix prefix = wellFormedPrefix(text);
+    if (prefix.bytes != text.size()) {
+        return std::nullopt;
     }
-    return count;
+    return prefix.codePoints;
 }
 
-std::u32string decodeUtf8Lossy(std::string_view text)
+void appendUtf8Lossy(std::string &out, std::string_view text)
 {
-    std::u32string decoded;
-    decoded.reserve(text.size());
-    const auto *p = reinterpret_cast<const unsigned char *>(text.data());
-    const auto *end = p + text.size();
-    while (p < end) {
-        const Sequence sequence = readSequence(p, end);
-        decoded.push_back(sequence.value);
-        p += sequence.length;
+    while (!text.empty()) {
+        const Utf8Prefix prefix = wellFormedPrefix(text);
+        out.append(text.data(), prefix.bytes);
+        text.remove_prefix(prefix.bytes);
+        if (!text.empty()) {
+            appendUtf8(out, kReplacementCharacter);
+            text.remove_prefix(firstCharacter(text).length);
+        }
     }
-    return decoded;
 }
 
 void appendUtf8(std::string &out, char32_t codePoint)

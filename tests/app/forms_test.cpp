@@ -1,5 +1,6 @@
 // How the program's windows are joined: each window asks through its
 // signals, and what answers is the wiring in app/forms.cpp.
+#include "chat/window_system.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
 #include "preview/previewwin.h"
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 using namespace tintara;
 
@@ -33,6 +35,19 @@ private:
 
 private slots:
     void init() { fakes = std::make_unique<FormsWithFakes>(); }
+    void thePauseBetweenChatReadsRunsEventsAndEndsOnExit()
+    {
+        // This system's own window layer, pausing in the program's event loop.
+        WindowSystem &windows = forms().chatWindows();
+        bool ran = false;
+        QTimer::singleShot(5, [&ran] { ran = true; }); // due while the pause lasts
+        windows.yieldFor(std::chrono::milliseconds(50));
+        QVERIFY(ran);
+
+        QTimer::singleShot(0, [this] { forms().exitProgram(); });
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, windows.yieldFor(std::chrono::milliseconds(50)));
+    }
+
     void cleanup() { fakes.reset(); }
 
     void optionsOpensTheFirstMenuWhereTheMainWindowAsks()

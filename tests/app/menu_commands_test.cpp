@@ -217,7 +217,8 @@ private slots:
         QCOMPARE(at == siblings.size() - 1, last);
 
         if (const std::function<bool()> command = commandOf(name)) {
-            main->setColourCount(kMaxColors); // every slot entry enabled
+            main->setColourCount(kMaxColors);                    // every slot entry enabled
+            coded->setCodedText("<Font Color=#FF0000>x</Font>"); // something to send or save
             entry->trigger();
             QVERIFY(command());
         }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace tintara;
 
 namespace
@@ -52,22 +54,34 @@ TEST(SendCodingToChat, PutsThePartialLineTheUserTypedBack)
     EXPECT_EQ(windows.trace().back(), "set text caf\xC3\xA9 au l");
 }
 
-TEST(SendCodingToChat, TextWithoutAnExactClosingTagSendsTheEmptyText)
+TEST(SendCodingToChat, NeverSendsTheUsersOwnLineEvenThroughAButtonThatReactsLate)
 {
-    for (const char *codedText : {".::html displayer::.", "<Font Color=#FF0000>x</font>", ""}) {
-        SCOPED_TRACE(codedText);
-        FakeWindowSystem windows;
-        SimulatedChatClient client(windows);
-        const auto room = client.addChatRoom("unsent");
-        SteppingClock clock = wholeSecondClock();
+    const struct {
+        const char *codedText;
+        std::vector<std::string> sent;
+    } cases[] = {
+        // Without an exact closing tag the text to send is empty: the room is left alone.
+        {".::html displayer::.", {}},
+        {"<Font Color=#FF0000>x</font>", {}},
+        {"", {}},
+        {"<Font Color=#FF0000>x</Font>", {"<Font Color=#FF0000>x"}},
+    };
+    for (const int lateBy : {0, 3}) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(std::string(c.codedText) + ", late by " + std::to_string(lateBy));
+            FakeWindowSystem windows;
+            SimulatedChatClient client(windows);
+            const auto room = client.addDocument(RoomChildren{}, "half a li", 4, lateBy);
+            SteppingClock clock = wholeSecondClock();
 
-        sendCodingToChat(codedText, windows, clock);
+            sendCodingToChat(c.codedText, windows, clock);
+            for (int i = 0; i < 5; ++i) {
+                windows.yield(); // by now any click has reached the client
+            }
 
-        // The box was emptied and the button clicked, so the client had nothing to send.
-        EXPECT_EQ(windows.traceOf("replace"), (std::vector<std::string>{"replace "}));
-        EXPECT_EQ(windows.clickedWindows(), (std::vector<WindowHandle>{room.icons[4]}));
-        EXPECT_TRUE(client.sentLines().empty());
-        EXPECT_EQ(windows.text(room.input), "unsent");
+            EXPECT_EQ(client.sentLines(), c.sent);
+            EXPECT_EQ(windows.text(room.input), "half a li");
+        }
     }
 }
 
@@ -104,6 +118,27 @@ TEST(SendToChatRoom, GivesUpWaitingForTheClientAfterTheTimeLimitAndRestoresTheUs
         EXPECT_GE(windows.yieldCount(), 20);
         EXPECT_LE(windows.yieldCount(), 21);
     }
+}
+
+TEST(SendToChatRoom, PausesBeforeEachReadOfTheInputBox)
+{
+    FakeWindowSystem windows;
+    SimulatedChatClient client(windows);
+    client.addDocument(RoomChildren{}, "", 4, 3); // the click is handled at the fourth poll
+    SteppingClock clock = wholeSecondClock();
+
+    sendToChatRoom("coded", windows, clock);
+
+    const std::vector<std::string> &trace = windows.trace();
+    const std::vector<std::string> wait(std::find(trace.begin(), trace.end(), "post up") + 1,
+                                        trace.end());
+    std::vector<std::string> expected;
+    for (int poll = 0; poll < 4; ++poll) {
+        expected.insert(expected.end(), {"yield for 10 ms", "get length", "get text"});
+    }
+    expected.push_back("set text ");
+    EXPECT_EQ(wait, expected);
+    EXPECT_EQ(client.sentLines(), (std::vector<std::string>{"coded"}));
 }
 
 TEST(SendToChatRoom, ClicksTheFifthIconFoundByAWrappingChain)

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <sys/stat.h>
+#include <thread>
 
 namespace
 {
@@ -103,6 +104,24 @@ TEST(FadeSetCli, SetReadsHandEditedFilesAsTheProgramDoes)
     EXPECT_EQ(r.out, runCli({"--colors", kRgb + ",ffffff", "Hi!!"}).out);
 }
 
+TEST(FadeSetCli, SetReadsPipesAsWellAsFiles)
+{
+    TempFolder folder;
+    const std::string fifo = folder.file("named-pipe.tnf");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // Opening a named pipe waits for the other end, so the writer runs beside the tool.
+    std::thread writer([&] { writeText(fifo, kSavedRgbBold); });
+    const CliResult named = runCli({"--set", fifo, "Hi"});
+    writer.join();
+    const CliResult standardInput = runCli({"--set", "/dev/stdin", "Hi"}, kSavedRgbBold);
+
+    const std::string expected = runCli({"--colors", kRgb, "--bold", "Hi"}).out;
+    for (const CliResult &r : {named, standardInput}) {
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, expected);
+    }
+}
+
 TEST(FadeSetCli, EveryFailureOfTheOpenCommandIsAnError)
 {
     TempFolder folder;
@@ -112,11 +131,7 @@ TEST(FadeSetCli, EveryFailureOfTheOpenCommandIsAnError)
     };
     expectError({"--set", folder.file("missing.tnf"), "x"}, "No such file");
     expectError({"--set", folder.path().string(), "x"}, "Is a directory");
-    // A device or a named pipe would never end, or never start.
-    expectError({"--set", "/dev/zero", "x"}, "not a regular file");
-    const std::string pipe = folder.file("pipe.tnf");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    expectError({"--set", pipe, "x"}, "not a regular file");
+    expectError({"--set", "/dev/zero", "x"}, "larger than 64 MiB");
     expectError({"--set", file("eleven", replaced(kSavedRgbBold, "FDAMT=3", "FDAMT=11")), "x"},
                 "the colour count '11' is not a number from 2 to 10");
     expectError({"--set", file("foreign.ini", "[boot loader]\r\ntimeout=30\r\n"), "x"},

@@ -273,6 +273,48 @@ TEST(RenderCodedText, RandomBytesGiveValidTextInBoundedRuns)
     }
 }
 
+TEST(CodedTextRenderer, RendersTextThatArrivesInPiecesAsIfWhole)
+{
+    const std::string cases[] = {
+        "<U><B><Font Color=#800080>H</Font><Font Color=#0000FF>\xC3\xA9\xF0\x9F\x99\x82</Font>",
+        "<font face=\"Caf\xC3\xA9\"><font color=#\xC3\xA9"
+        "1ff00ff>x",
+        "a\xF0\x9F\x99<b>\xE2\x82\xFF\xE2\x82",
+        "ok <b unclosed \xF0\x9F",
+        "<<i>>a<",
+    };
+    for (const std::string &coded : cases) {
+        SCOPED_TRACE(coded);
+        const RenderedText whole = renderCodedText(coded);
+        // Every cut into two pieces, then byte by byte.
+        std::vector<std::vector<std::string_view>> splits;
+        for (std::size_t cut = 0; cut <= coded.size(); ++cut) {
+            splits.push_back(
+                {std::string_view(coded).substr(0, cut), std::string_view(coded).substr(cut)});
+        }
+        splits.emplace_back();
+        for (std::size_t k = 0; k < coded.size(); ++k) {
+            splits.back().push_back(std::string_view(coded).substr(k, 1));
+        }
+        for (const auto &pieces : splits) {
+            std::vector<FormattedRun> runs;
+            CodedTextRenderer renderer([&runs](std::string_view text, const TextFormat &format) {
+                ASSERT_FALSE(text.empty());
+                if (runs.empty() || runs.back().format != format) {
+                    runs.push_back({{}, format});
+                }
+                runs.back().text += text;
+            });
+            for (const std::string_view piece : pieces) {
+                renderer.feed(piece);
+            }
+            renderer.finish();
+            ASSERT_EQ(runs, whole.runs) << pieces.size() << " pieces, first " << pieces[0].size();
+            ASSERT_EQ(renderer.format(), whole.insertionFormat);
+        }
+    }
+}
+
 TEST(HexToValue, AddsDigitsFromTheRight)
 {
     EXPECT_EQ(hexToValue(U""), 0.0f);

@@ -109,6 +109,17 @@ TEST(FadeSetFiles, SavingAnRgbSetOverAStoredBlendStoresRgb)
     EXPECT_EQ(loadFadeSetFile(path).fadeSet->blend, Blend::Rgb);
 }
 
+TEST(FadeSetFiles, SavesUnderNamesAsLongAsTheSystemAllows)
+{
+    TempFolder folder;
+    for (const std::size_t length : {245u, 250u, 255u}) {
+        const std::string name = std::string(length - 4, 'n') + ".tnf";
+        saveFadeSetFile(redBoldSet(), folder.file(name));
+        EXPECT_EQ(folderEntries(folder), std::vector<std::string>{name});
+        fs::remove(folder.file(name));
+    }
+}
+
 TEST(FadeSetFiles, SavingThroughALinkReplacesTheLinkedFile)
 {
     TempFolder folder;
@@ -161,7 +172,11 @@ TEST(FadeSetFiles, AWriteThatFailsHalfwayLeavesTheOldFileWhole)
 TEST(FadeSetFiles, AFileThatCannotBeReadLoadsNothing)
 {
     TempFolder folder;
-    for (const std::string &path : {folder.file("missing.tnf"), folder.path().string()}) {
+    // A device or a named pipe would never end, or never start: the program refuses them.
+    const std::string pipe = folder.file("pipe.tnf");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string &path :
+         {folder.file("missing.tnf"), folder.path().string(), pipe, std::string("/dev/zero")}) {
         const FadeSetReading reading = loadFadeSetFile(path);
         EXPECT_EQ(reading.colourCount, std::nullopt);
         EXPECT_FALSE(reading.fadeSet);

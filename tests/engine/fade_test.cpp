@@ -201,3 +201,62 @@ TEST(FadeErrors, AreReportedNotWrittenOut)
     EXPECT_EQ(fadeColors(std::vector{kRed, kBlue}, tooLong).size(),
               tooLong.size() * (kElementOverhead + 1));
 }
+
+TEST(FadeBlocks, HandOverTheSameCodedTextInBoundedBlocks)
+{
+    const std::vector<ColorValue> colours{kRed, kBlue, kBlack};
+    const std::string text =
+        std::string(20000, 'x') + "\xC3\xA9\xF0\x9F\x99\x82" + std::string(12000, 'y');
+    std::string whole = "<U>";
+    appendFade(whole, colours, text, "<B>", "</B>\n");
+
+    std::string joined;
+    std::string out = "<U>";
+    std::size_t largest = 0;
+    appendFade(out, colours, text, "<B>", "</B>\n", {}, Blend::Rgb, [&](std::string &block) {
+        largest = std::max(largest, block.size());
+        joined += block;
+        block.clear();
+    });
+    joined += out;
+    EXPECT_EQ(joined, whole);
+    EXPECT_GT(largest, 0u);
+    EXPECT_LT(largest, whole.size() / 2);
+}
+
+TEST(FadeTextCheck, StopsATextAsSoonAsItIsCertainToFail)
+{
+    const std::string longest(kMaxFadeLength, 'x');
+    const struct {
+        const char *name;
+        std::size_t colourCount;
+        std::vector<std::string> arrivals; // each the text so far
+        std::size_t failsAt;               // index of the arrival that fails, or arrivals.size()
+    } cases[] = {
+        {"the longest text", 3, {longest.substr(0, 100), longest}, 2},
+        {"one character more", 3, {longest.substr(0, 100), longest + "x"}, 1},
+        {"long for two colours", 2, {longest + longest}, 1},
+        {"cut off inside a character", 2, {"ab\xE2\x82", "ab\xE2\x82\xAC"}, 2},
+        {"a stray byte",
+         2,
+         {"ab", "ab\xFF",
+          "ab\xFF"
+          "cd"},
+         1},
+        {"a sequence cut short", 2, {"ab\xE2\x82", "ab\xE2\x82z"}, 1},
+        {"a surrogate", 10, {"\xED\xA0"}, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        FadeTextCheck check(c.colourCount);
+        for (std::size_t i = 0; i < c.arrivals.size() && i <= c.failsAt; ++i) {
+            if (i == c.failsAt) {
+                EXPECT_THROW(check.checkStart(c.arrivals[i]), FadeError);
+            } else {
+                EXPECT_NO_THROW(check.checkStart(c.arrivals[i]));
+            }
+        }
+        check.restart();
+        EXPECT_NO_THROW(check.checkStart("fine"));
+    }
+}

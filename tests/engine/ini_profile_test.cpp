@@ -102,6 +102,30 @@ TEST(SetIniValue, ThenReadsBackWhatItWrote)
     EXPECT_EQ(iniValue(text, "s", "other"), "2");
 }
 
+TEST(SetIniValue, ReadsPastAByteOrderMarkAndKeepsIt)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        std::string text;
+        std::string read;    // fdamt in famount
+        std::string written; // after setting it to 4
+    } cases[] = {
+        {bom + "[famount]\r\nFDAMT=3\r\n", "3", bom + "[famount]\r\nFDAMT=4\r\n"},
+        {bom + "fdamt=9\r\n[famount]\r\nfdamt=3", "3", bom + "fdamt=9\r\n[famount]\r\nFDAMT=4\r\n"},
+        {bom, "", bom + "[famount]\r\nFDAMT=4\r\n"},
+        // Only at the start is it a byte order mark.
+        {"\r\n" + bom + "[famount]\r\nFDAMT=3\r\n", "",
+         "\r\n" + bom + "[famount]\r\nFDAMT=3\r\n[famount]\r\nFDAMT=4\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(iniValue(c.text, "famount", "fdamt"), c.read);
+        std::string text = c.text;
+        setIniValue(text, "famount", "fdamt", "4");
+        EXPECT_EQ(text, c.written);
+    }
+}
+
 TEST(WriteIniValue, CreatesAMissingFileAndUpdatesItLikeTheTextForm)
 {
     TempFolder folder;

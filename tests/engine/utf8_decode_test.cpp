@@ -4,21 +4,33 @@
 
 using namespace tintara;
 
-TEST(DecodeUtf8Lossy, DecodesEveryLengthOfSequence)
+namespace
 {
-    EXPECT_EQ(decodeUtf8Lossy("a\u00E9\u20AC\U0001F642"), U"a\u00E9\u20AC\U0001F642");
-    EXPECT_EQ(decodeUtf8Lossy("\U0010FFFF"), U"\U0010FFFF");
-    EXPECT_EQ(decodeUtf8Lossy(""), U"");
+
+std::string lossy(std::string_view text)
+{
+    std::string out;
+    appendUtf8Lossy(out, text);
+    return out;
 }
 
-TEST(DecodeUtf8Lossy, ReplacesEachIllFormedPartOnce)
+} // namespace
+
+TEST(AppendUtf8Lossy, KeepsWellFormedTextOfEveryLength)
 {
-    EXPECT_EQ(decodeUtf8Lossy("\x80"), U"\uFFFD");
-    EXPECT_EQ(decodeUtf8Lossy("\xF0\x9F\x99"), U"\uFFFD");             // truncated at the end
-    EXPECT_EQ(decodeUtf8Lossy("\xF0\x9F\x99z"), U"\uFFFDz");           // cut short
-    EXPECT_EQ(decodeUtf8Lossy("\xE0\x80\x80"), U"\uFFFD\uFFFD\uFFFD"); // overlong
-    EXPECT_EQ(decodeUtf8Lossy("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD"); // too large
-    EXPECT_EQ(decodeUtf8Lossy("\xFE\xFF"), U"\uFFFD\uFFFD");
+    for (const char *text : {"", "a\u00E9\u20AC\U0001F642", "\U0010FFFF"}) {
+        EXPECT_EQ(lossy(text), text);
+    }
+}
+
+TEST(AppendUtf8Lossy, ReplacesEachIllFormedPartOnce)
+{
+    EXPECT_EQ(lossy("\x80"), "\uFFFD");
+    EXPECT_EQ(lossy("\xF0\x9F\x99"), "\uFFFD");                       // truncated at the end
+    EXPECT_EQ(lossy("\xF0\x9F\x99z"), "\uFFFDz");                     // cut short
+    EXPECT_EQ(lossy("\xE0\x80\x80"), "\uFFFD\uFFFD\uFFFD");           // overlong
+    EXPECT_EQ(lossy("\xF4\x90\x80\x80"), "\uFFFD\uFFFD\uFFFD\uFFFD"); // too large
+    EXPECT_EQ(lossy("\xFE\xFF"), "\uFFFD\uFFFD");
 }
 
 TEST(AppendUtf8, EncodesWhatDecodingReads)
@@ -27,6 +39,9 @@ TEST(AppendUtf8, EncodesWhatDecodingReads)
          {U'\0', U'A', U'\u00E9', U'\u07FF', U'\u0800', U'\uFFFD', U'\U00010000', U'\U0010FFFF'}) {
         std::string utf8;
         appendUtf8(utf8, c);
-        EXPECT_EQ(decodeUtf8Lossy(utf8), std::u32string(1, c));
+        const Utf8Character read = firstCharacter(utf8);
+        EXPECT_TRUE(read.wellFormed);
+        EXPECT_EQ(read.value, c);
+        EXPECT_EQ(read.length, utf8.size());
     }
 }

@@ -66,6 +66,11 @@ void FakeWindowSystem::onClick(WindowHandle window, std::function<void()> reacti
     windows_.at(window).click = std::move(reaction);
 }
 
+void FakeWindowSystem::delayPostedMessages(WindowHandle window, int yields)
+{
+    windows_.at(window).postedDelay = yields;
+}
+
 void FakeWindowSystem::claimTextLength(WindowHandle control, std::size_t length)
 {
     windows_.at(control).claimedLength = length;
@@ -134,7 +139,8 @@ void FakeWindowSystem::sendReplaceSelection(WindowHandle control, std::string_vi
 void FakeWindowSystem::postMouse(WindowHandle window, MouseMessage message)
 {
     trace_.push_back(message == MouseMessage::LeftButtonDown ? "post down" : "post up");
-    posted_.emplace_back(window, message);
+    const Window *target = find(window);
+    posted_.push_back({window, message, target == nullptr ? 0 : target->postedDelay});
 }
 
 std::size_t FakeWindowSystem::sendGetTextLength(WindowHandle control)
@@ -169,13 +175,27 @@ void FakeWindowSystem::sendSetText(WindowHandle control, std::string_view text)
 
 void FakeWindowSystem::yield()
 {
-    ++yields_;
     trace_.push_back("yield");
-    const auto arrived = std::exchange(posted_, {});
-    for (const auto &[target, message] : arrived) {
-        Window *window = find(target);
-        if (window != nullptr && message == MouseMessage::LeftButtonUp) {
-            clicked_.push_back(target);
+    deliverPosted();
+}
+
+void FakeWindowSystem::yieldFor(std::chrono::milliseconds pause)
+{
+    trace_.push_back("yield for " + std::to_string(pause.count()) + " ms");
+    deliverPosted();
+}
+
+void FakeWindowSystem::deliverPosted()
+{
+    ++yields_;
+    std::vector<Posted> arrived;
+    for (Posted &posted : std::exchange(posted_, {})) {
+        (posted.yieldsLeft-- == 0 ? arrived : posted_).push_back(posted);
+    }
+    for (const Posted &posted : arrived) {
+        Window *window = find(posted.target);
+        if (window != nullptr && posted.message == MouseMessage::LeftButtonUp) {
+            clicked_.push_back(posted.target);
             // A copy, as the reaction may close the window that holds it.
             const std::function<void()> reaction = window->click;
             if (reaction) {

@@ -13,7 +13,8 @@
 // An in-process window tree that answers like the Win32 window functions: children are listed
 // in the order they were added; a lookup after the last child, or after a window that is not
 // the parent's child, finds none; no parent means the top-level windows; messages to missing
-// windows have no effect; posted messages arrive at the next yield.
+// windows have no effect; posted messages arrive at the next yield (or later, for a window that
+// reacts late).
 class FakeWindowSystem final : public tintara::WindowSystem
 {
 public:
@@ -27,14 +28,18 @@ public:
     void setText(WindowHandle control, std::string text);
     // Runs when the window receives a left-button release.
     void onClick(WindowHandle window, std::function<void()> reaction);
+    // Messages posted to the window arrive only this many yields after the next one, as at a
+    // busy client.
+    void delayPostedMessages(WindowHandle window, int yields);
     // Runs at every yield, after the posted messages have arrived.
     void onYield(std::function<void()> reaction) { onYield_ = std::move(reaction); }
     // Makes the control report this length for its text instead of the real one.
     void claimTextLength(WindowHandle control, std::size_t length);
 
     int yieldCount() const { return yields_; }
-    // Every call in order: "yield", "find top <class>", "find <class>", "select <start> <end>",
-    // "replace <text>", "post down", "post up", "get length", "get text", "set text <text>".
+    // Every call in order: "yield", "yield for <n> ms", "find top <class>", "find <class>",
+    // "select <start> <end>", "replace <text>", "post down", "post up", "get length",
+    // "get text", "set text <text>".
     const std::vector<std::string> &trace() const { return trace_; }
     // The calls of the trace that start with `prefix`.
     std::vector<std::string> traceOf(const std::string &prefix) const;
@@ -50,7 +55,9 @@ public:
     std::size_t sendGetTextLength(WindowHandle control) override;
     std::string sendGetText(WindowHandle control, std::size_t capacity) override;
     void sendSetText(WindowHandle control, std::string_view text) override;
+    // Both count as yields; neither sleeps.
     void yield() override;
+    void yieldFor(std::chrono::milliseconds pause) override;
 
 private:
     struct Window {
@@ -62,15 +69,22 @@ private:
         std::vector<WindowHandle> children;
         std::function<void()> click;
         std::optional<std::size_t> claimedLength;
+        int postedDelay = 0;
+    };
+    struct Posted {
+        WindowHandle target;
+        tintara::MouseMessage message;
+        int yieldsLeft;
     };
 
+    void deliverPosted();
     Window *find(WindowHandle window);
     std::vector<WindowHandle> &childrenOf(WindowHandle parent);
 
     std::map<WindowHandle, Window> windows_;
     std::vector<WindowHandle> topLevel_;
     WindowHandle nextHandle_ = 0x100;
-    std::vector<std::pair<WindowHandle, tintara::MouseMessage>> posted_;
+    std::vector<Posted> posted_;
     std::vector<WindowHandle> clicked_;
     std::function<void()> onYield_;
     int yields_ = 0;

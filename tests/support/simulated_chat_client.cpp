@@ -23,7 +23,8 @@ SimulatedChatClient::SimulatedChatClient(FakeWindowSystem &windows)
 }
 
 SimulatedChatClient::Room SimulatedChatClient::addDocument(const RoomChildren &children,
-                                                           std::string typed, int sendIcon)
+                                                           std::string typed, int sendIcon,
+                                                           int sendDelay)
 {
     Room room{windows_.addWindow(mdiArea_, "AOL Child"), tintara::kNoWindow, {}};
     std::vector<WindowHandle> richText;
@@ -40,6 +41,7 @@ SimulatedChatClient::Room SimulatedChatClient::addDocument(const RoomChildren &c
     }
     if (sendIcon >= 0 && sendIcon < static_cast<int>(room.icons.size()) &&
         room.input != tintara::kNoWindow) {
+        windows_.delayPostedMessages(room.icons[sendIcon], sendDelay);
         windows_.onClick(room.icons[sendIcon], [this, input = room.input] {
             const std::string line = windows_.text(input);
             if (!line.empty()) {

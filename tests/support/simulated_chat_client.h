@@ -34,8 +34,10 @@ public:
     explicit SimulatedChatClient(FakeWindowSystem &windows);
 
     // A document window with the given children; the icon at `sendIcon` (from 0) sends, when
-    // there is one (a negative index: a hung client whose button does nothing).
-    Room addDocument(const RoomChildren &children, std::string typed = {}, int sendIcon = 4);
+    // there is one (a negative index: a hung client whose button does nothing), and handles a
+    // click only `sendDelay` yields after its due time.
+    Room addDocument(const RoomChildren &children, std::string typed = {}, int sendIcon = 4,
+                     int sendDelay = 0);
     Room addChatRoom(std::string typed = {})
     {
         return addDocument(RoomChildren{}, std::move(typed));

@@ -61,7 +61,8 @@ done
 [ -s ready.txt ] || fail "the stand-in client did not start"
 grep -q 'room-not-first' ready.txt || fail "the chat room is listed first: $(cat ready.txt)"
 
-# The placeholder goes as the empty text, which the room does not send.
+# The placeholder goes as the empty text, which leaves the room alone: the send button, which
+# acts late, must not send the half-typed line either.
 timeout 30 wine "$sender_exe" coded.txt placeholder.txt || fail "sender exited with $?"
 touch stop
 wait "$client_pid" || fail "the stand-in client exited with $?"

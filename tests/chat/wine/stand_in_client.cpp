@@ -2,11 +2,12 @@
 // "AOL Frame25" holds a real MDI area with several "AOL Child" document windows; the first one
 // made is the chat room, so the MDI area, which lists its children newest first, shows it
 // last. Its "RICHCNTL" boxes are edit controls under that class name; the second one, the input
-// box, starts with a half-typed line. The room's fifth "_AOL_Icon" is the send button: a click
-// appends the input box's text and a line end to chat.log and empties the box (an empty box
-// sends nothing). Once built it writes "ready" (and whether the room is listed first) to
-// ready.txt. When a file named "stop" appears it writes the input box's text to box.txt and
-// ends. All files are in the current folder; text is in the ANSI code page.
+// box, starts with a half-typed line. The room's fifth "_AOL_Icon" is the send button: like a
+// busy client, it acts a little after a click, then appends the input box's text and a line end
+// to chat.log and empties the box (an empty box sends nothing). Once built it writes "ready" (and
+// whether the room is listed first) to ready.txt. When a file named "stop" appears it finishes a
+// send still due, writes the input box's text to box.txt and ends. All files are in the current
+// folder; text is in the ANSI code page.
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -21,13 +22,17 @@ namespace
 constexpr char kHalfTypedLine[] = "half-typed caf\xE9";
 constexpr UINT_PTR kStopTimer = 1;
 constexpr UINT kStopPollMs = 50;
+constexpr UINT_PTR kSendTimer = 2;
+constexpr UINT kSendDelayMs = 300;
 // Ends on its own after this many polls (30 s) should the test never ask it to.
 constexpr int kMaxStopPolls = 600;
 
 HINSTANCE instance;
+HWND frame;
 HWND mdiArea;
 HWND inputBox;
 HWND sendButton;
+bool sendDue;
 int stopPolls;
 
 std::string windowText(HWND window)
@@ -48,6 +53,8 @@ void writeFile(const char *name, const std::string &text, const char *mode)
 
 void sendLine()
 {
+    KillTimer(frame, kSendTimer);
+    sendDue = false;
     const std::string line = windowText(inputBox);
     if (!line.empty()) {
         writeFile("chat.log", line + "\n", "ab");
@@ -59,8 +66,14 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 {
     switch (message) {
     case WM_TIMER:
-        if (GetFileAttributesA("stop") != INVALID_FILE_ATTRIBUTES || ++stopPolls > kMaxStopPolls) {
+        if (wParam == kSendTimer) {
+            sendLine();
+        } else if (GetFileAttributesA("stop") != INVALID_FILE_ATTRIBUTES ||
+                   ++stopPolls > kMaxStopPolls) {
             KillTimer(window, kStopTimer);
+            if (sendDue) {
+                sendLine();
+            }
             writeFile("box.txt", windowText(inputBox), "wb");
             DestroyWindow(window);
         }
@@ -81,7 +94,8 @@ LRESULT CALLBACK documentProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK iconProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_LBUTTONUP && window == sendButton) {
-        sendLine();
+        sendDue = true;
+        SetTimer(frame, kSendTimer, kSendDelayMs, nullptr);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -171,8 +185,8 @@ int WINAPI WinMain(HINSTANCE thisInstance, HINSTANCE, LPSTR, int)
     }
     registerRichTextClass();
 
-    const HWND frame = CreateWindowExA(0, "AOL Frame25", "America Online", WS_OVERLAPPEDWINDOW, 0,
-                                       0, 800, 600, nullptr, nullptr, instance, nullptr);
+    frame = CreateWindowExA(0, "AOL Frame25", "America Online", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600,
+                            nullptr, nullptr, instance, nullptr);
     CLIENTCREATESTRUCT mdiSetup{nullptr, 1000};
     mdiArea = CreateWindowExA(0, "MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0,
                               0, 800, 600, frame, nullptr, instance, &mdiSetup);
