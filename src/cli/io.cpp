@@ -1,10 +1,8 @@
 #include "cli/io.h"
 
-#include <cerrno>
+#include "cli/stream_io.h"
+
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
 
 namespace tintara::cli
 {
@@ -13,29 +11,6 @@ namespace
 {
 
 constexpr std::size_t kChunk = 1 << 20;
-
-void waitUntilReady(int fd, short events)
-{
-    pollfd ready{fd, events, 0};
-    while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
-    }
-}
-
-// Up to `size` bytes, at least one unless the input has ended.
-std::size_t readSome(int fd, char *data, std::size_t size)
-{
-    while (true) {
-        const ssize_t got = ::read(fd, data, size);
-        if (got >= 0) {
-            return static_cast<std::size_t>(got);
-        }
-        if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            waitUntilReady(fd, POLLIN);
-        } else if (errno != EINTR) {
-            throw IoError(std::string("cannot read the input: ") + std::strerror(errno));
-        }
-    }
-}
 
 // Appends up to one chunk of input to `text`; false when the input has ended.
 bool readMore(int fd, std::string &text)
@@ -52,11 +27,9 @@ bool readMore(int fd, std::string &text)
 Output::Output(int fd) : fd_(fd)
 {
     buffer_.reserve(kFlushSize);
-#ifdef F_SETPIPE_SZ
     // A pipe as large as one flush lets each block go across in one step
-    // instead of many small hand-overs to the reader; refusal is harmless.
-    fcntl(fd, F_SETPIPE_SZ, static_cast<int>(kFlushSize));
-#endif
+    // instead of many small hand-overs to the reader.
+    widenPipe(fd, kFlushSize);
 }
 
 Output::~Output()
@@ -79,21 +52,15 @@ void Output::flush()
 {
     const char *p = buffer_.data();
     std::size_t left = buffer_.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd_, p, left);
-        if (written < 0) {
-            if (errno == EAGAIN || errno == EWOULDBLOCK) {
-                waitUntilReady(fd_, POLLOUT);
-                continue;
-            }
-            if (errno == EINTR) {
-                continue;
-            }
-            buffer_.clear();
-            throw IoError(std::string("cannot write the output: ") + std::strerror(errno));
+    try {
+        while (left > 0) {
+            const std::size_t written = writeSome(fd_, p, left);
+            p += written;
+            left -= written;
         }
-        p += written;
-        left -= static_cast<std::size_t>(written);
+    } catch (const IoError &) {
+        buffer_.clear();
+        throw;
     }
     buffer_.clear();
     if (buffer_.capacity() > 4 * kFlushSize) {
