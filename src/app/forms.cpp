@@ -49,6 +49,8 @@ TintaraWin *Forms::tintarawin()
                          [this](QPoint at) { mainmenu()->mnu()->popup(at); });
         QObject::connect(win, &TintaraWin::minimisedChanged, win,
                          [this](bool minimised) { followMainWindow(minimised); });
+        // Without the main window nothing is left to run the program from.
+        QObject::connect(win, &TintaraWin::closeRequested, win, [this] { exitProgram(); });
     }
     return tintarawin_.get();
 }

@@ -8,6 +8,7 @@
 #include "workspace/colour_sample.h"
 #include "workspace/horizontal_bar.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -224,6 +225,12 @@ void TintaraWin::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange) {
         Form_Resize();
     }
+}
+
+void TintaraWin::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit closeRequested();
 }
 
 void TintaraWin::Form_Resize()

@@ -67,9 +67,13 @@ signals:
     void minimisedChanged(bool minimised);
     // "options" was clicked: the options menu belongs at `at` (global).
     void optionsRequested(QPoint at);
+    // The window system asked the window to close (Alt+F4, a taskbar's
+    // close). The window stays; whoever owns the program decides.
+    void closeRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct BarDesign {

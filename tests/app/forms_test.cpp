@@ -84,6 +84,36 @@ private slots:
         QVERIFY(!forms().previewOpen());
     }
 
+    // close() is what the window system's close (Alt+F4, a taskbar) arrives as.
+    void closingTheMainWindowEndsTheProgramAsExitDoes()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->show();
+        main->close();
+        QCOMPARE(fakes->quits, 1);
+        QVERIFY(!main->isVisible());
+        QVERIFY(!coded->isVisible());
+    }
+
+    void aClosedCodedTextWindowComesBackWhereItWasWithTheNextFade()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->move(300, 400);
+        coded->show();
+        coded->close();
+        QVERIFY(main->isVisible());
+        QCOMPARE(fakes->quits, 0);
+
+        QTest::keyClick(main->txtfade1(), Qt::Key_Return);
+        QVERIFY(coded->isVisible());
+        QCOMPARE(coded->pos(), QPoint(300, 400));
+        QCOMPARE(coded->codedText().substr(0, 5), "<Font");
+    }
+
     void thePreviewLabelAndEntryRenderTheCurrentCodedTextIntoOneWindow()
     {
         TintaraWin *main = forms().tintarawin();
