@@ -2,10 +2,12 @@
 
 #include "app/workspace_fade_host.h"
 
+#include <QPoint>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tintara
 {
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<HtmlWin> htmlwin_;
     std::unique_ptr<TintaraWin> tintarawin_;
     QPointer<PreviewWin> previewwin_;
+    std::optional<QPoint> previewPlace_;
 };
 
 } // namespace tintara

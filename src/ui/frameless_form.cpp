@@ -77,6 +77,8 @@ void FramelessForm::addFrameLines()
     for (const auto &[name, twips] : lines) {
         auto *edge = new QWidget(this);
         edge->setAutoFillBackground(true);
+        // The frame is part of the body: pressing it moves the window.
+        edge->setAttribute(Qt::WA_TransparentForMouseEvents);
         QPalette colours = edge->palette();
         colours.setColor(QPalette::Window, QColor(kText));
         edge->setPalette(colours);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 
@@ -130,6 +131,27 @@ private slots:
         forms().mainmenu()->action(QStringLiteral("mnu_preview"))->trigger();
         QCOMPARE(forms().previewwin(), preview);
         QCOMPARE(preview->txtpreview()->toPlainText(), "second");
+    }
+
+    // Below the coded-text window and aligned with it, but never off the
+    // screen; later previews open where the last one was left.
+    void thePreviewOpensBelowTheCodedTextWindowAndOnTheScreen()
+    {
+        HtmlWin *coded = forms().htmlwin();
+        coded->move(100, 100);
+        coded->show();
+        forms().runPreview();
+        QCOMPARE(forms().previewwin()->pos(), QPoint(100, 100 + coded->height() + 1));
+        forms().previewwin()->move(40, 50);
+        forms().unloadPreviewIfOpen();
+        forms().runPreview();
+        QCOMPARE(forms().previewwin()->pos(), QPoint(40, 50));
+
+        fakes = std::make_unique<FormsWithFakes>();
+        const QRect area = forms().htmlwin()->screen()->availableGeometry();
+        forms().htmlwin()->move(area.right() - 20, area.bottom() - 20);
+        forms().runPreview();
+        QVERIFY(area.contains(forms().previewwin()->frameGeometry()));
     }
 
     void aClosedPreviewIsUnloadedAndTheNextPreviewLoadsANewOne()
