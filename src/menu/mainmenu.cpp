@@ -3,6 +3,8 @@
 #include "engine/fade.h"
 #include "ui/look.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace tintara
@@ -11,12 +13,77 @@ namespace tintara
 namespace
 {
 
+// Access keys as menus should treat them. Left to Qt, a key shared by
+// several entries ("color num. &1" and "color num. &10") moves on from the
+// entry highlighted when the menu opened, disabled entries included, so "1"
+// reached slot 10 or nothing. Here the first press of a key goes to its
+// first enabled entry, choosing it when no other enabled entry shares the
+// key; pressing the key again moves on to the next.
+class AccessKeys : public QObject
+{
+public:
+    explicit AccessKeys(QMenu *menu) : QObject(menu), menu_(menu)
+    {
+        connect(menu, &QMenu::aboutToShow, this, [this] { lastKey_ = 0; });
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto *press = static_cast<QKeyEvent *>(event);
+        const char16_t key = accessKey(*press);
+        const char16_t previous = lastKey_;
+        lastKey_ = key;
+        if (key == 0) {
+            return false;
+        }
+        QList<QAction *> entries;
+        bool anyEntry = false;
+        for (QAction *entry : menu_->actions()) {
+            if (QKeySequence::mnemonic(entry->text())[0].key() == key) {
+                anyEntry = true;
+                if (entry->isEnabled() && entry->isVisible()) {
+                    entries.append(entry);
+                }
+            }
+        }
+        if (entries.isEmpty()) {
+            return anyEntry;
+        }
+        const qsizetype at = entries.indexOf(menu_->activeAction());
+        const bool again = key == previous && at >= 0;
+        menu_->setActiveAction(entries.at(again ? (at + 1) % entries.size() : 0));
+        if (entries.size() == 1) {
+            QKeyEvent choose(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(menu_, &choose);
+        }
+        return true;
+    }
+
+private:
+    // The upper-case character a plain key types, or 0.
+    static char16_t accessKey(const QKeyEvent &press)
+    {
+        const Qt::KeyboardModifiers plain = Qt::ShiftModifier | Qt::KeypadModifier;
+        if (press.text().size() != 1 || (press.modifiers() & ~plain) != 0) {
+            return 0;
+        }
+        return press.text().at(0).toUpper().unicode();
+    }
+
+    QMenu *menu_;
+    char16_t lastKey_ = 0;
+};
+
 // Menus in the windows' own font and colours, a little larger to read easily.
 void dress(QMenu *menu)
 {
     QFont font = uiFont();
     font.setPointSizeF(8.25);
     menu->setFont(font);
+    menu->installEventFilter(new AccessKeys(menu));
     menu->setStyleSheet(QStringLiteral(R"(
 QMenu { background: #eef1f2; border: 1px solid #344146; padding: 3px 0px; }
 QMenu::item { padding: 3px 18px 3px 22px; color: #404040; }
