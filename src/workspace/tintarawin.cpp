@@ -85,6 +85,11 @@ TintaraWin::TintaraWin(FadeCommandHost &fadeHost)
                                    QRect(705, 1800, 600, 225));
     auto *btnops = addLabelButton(QStringLiteral("btnops"), QStringLiteral("options"),
                                   QRect(1400, 1800, 925, 225));
+    // Enter in the text box fades as well (returnPressed below).
+    btnfade->setAccessKeys({QKeySequence(Qt::ALT | Qt::Key_F)});
+    btncopy->setAccessKeys({QKeySequence(Qt::ALT | Qt::Key_C)});
+    btnops->setAccessKeys(
+        {QKeySequence(Qt::ALT | Qt::Key_O), QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
 
     tmrclr_ = new QTimer(this);
     tmrclr_->setObjectName(QStringLiteral("tmrclr"));
