@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace tintara
 {
@@ -24,6 +25,8 @@ namespace
 constexpr int kComponentMax = 255;
 constexpr int kMaxTextLength = 3000;
 constexpr int kSlotTickMs = 100;
+// How long a window manager gets to take a minimised window off the screen.
+constexpr int kMinimiseHonouredMs = 500;
 const QPoint kOptionsMenuTwips(1560, 1900);
 
 QString componentText(int value)
@@ -242,6 +245,14 @@ void TintaraWin::Form_Resize()
 {
     if (isMinimized()) {
         emit minimisedChanged(true);
+        // With no window manager nothing minimises the window, nor offers a
+        // way back: a window still on screen returns to the normal state, so
+        // that it and the coded-text window stay usable.
+        QTimer::singleShot(kMinimiseHonouredMs, this, [this] {
+            if (isMinimized() && windowHandle() != nullptr && windowHandle()->isExposed()) {
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+            }
+        });
     } else if (!isMaximized()) {
         emit minimisedChanged(false);
     }

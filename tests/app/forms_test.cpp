@@ -115,6 +115,22 @@ private slots:
         QCOMPARE(coded->codedText().substr(0, 5), "<Font");
     }
 
+    // Offscreen, like X without a window manager, minimising leaves the
+    // window on the screen.
+    void aMinimiseThePlatformDoesNotHonourLeavesBothWindowsUsable()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        forms().mainmenu()->action(QStringLiteral("mnu_mini"))->trigger();
+        QVERIFY(!coded->isEnabled());
+        QTRY_VERIFY(!main->isMinimized());
+        QVERIFY(coded->isEnabled());
+        QVERIFY(!coded->isMinimized());
+    }
+
     void thePreviewLabelAndEntryRenderTheCurrentCodedTextIntoOneWindow()
     {
         TintaraWin *main = forms().tintarawin();
