@@ -22,7 +22,6 @@ FramelessForm::FramelessForm(const QString &objectName, const QString &caption, 
     colours.setColor(QPalette::Window, QColor(kFormBack));
     colours.setColor(QPalette::WindowText, QColor(kText));
     setPalette(colours);
-    setStyleSheet(formStyleSheet());
 }
 
 void FramelessForm::paintEvent(QPaintEvent *)
@@ -54,6 +53,11 @@ LabelButton *FramelessForm::addLabelButton(const QString &name, const QString &c
 void FramelessForm::place(QWidget *control, const QString &name, QRect twips)
 {
     control->setObjectName(name);
+    // The look goes on the controls, not the form: a form's style sheet would
+    // reach the file dialogs and message boxes it opens as well.
+    if (control->styleSheet().isEmpty()) {
+        control->setStyleSheet(formStyleSheet());
+    }
     control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
