@@ -1,6 +1,7 @@
 #include "app/menu_commands.h"
 
 #include "about/aboutwin.h"
+#include "app/display_size.h"
 #include "app/fade_set_commands.h"
 #include "app/forms.h"
 #include "chat/chat_room.h"
@@ -87,6 +88,11 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
     for (int slot = 1; slot <= kMaxColors; ++slot) {
         onEntry(menu, QStringLiteral("mnu_cnum%1").arg(slot),
                 [&forms, slot] { forms.tintarawin()->selectSlot(slot); });
+    }
+    menu.sizeAction(chosenSizePercent())->setChecked(true);
+    for (const int percent : kSizePercents) {
+        onEntry(menu, QStringLiteral("mnu_size%1").arg(percent),
+                [percent] { rememberSizePercent(percent); });
     }
     onEntry(menu, QStringLiteral("mnu_defaults"),
             [&forms] { forms.tintarawin()->restoreDefaults(); });

@@ -33,6 +33,11 @@ ColorValue WorkspaceFadeHost::slotColour(int slot)
     return forms_.tintarawin()->slotColour(slot);
 }
 
+Blend WorkspaceFadeHost::blend()
+{
+    return forms_.mainmenu()->blend();
+}
+
 bool WorkspaceFadeHost::styleChecked(Style style)
 {
     return forms_.mainmenu()->styleAction(style)->isChecked();

@@ -3,6 +3,7 @@
 #include "engine/fade.h"
 #include "ui/look.h"
 
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -136,6 +137,51 @@ void addPaletteMenu(QMenu *menu)
     addEntry(palette, QStringLiteral("mnu_curnum"), QString());
 }
 
+// The entries of the "blend" sub-menu, in menu order.
+constexpr std::array kBlends{Blend::Rgb, Blend::OkLab, Blend::OkLch};
+
+// A sub-menu of entries of which exactly one is checked, the first at first.
+QMenu *addChoiceMenu(QMenu *menu, const QString &name, const QString &caption,
+                     const QList<std::pair<QString, QString>> &entries)
+{
+    QMenu *choices = addSubMenu(menu, name, caption);
+    auto *group = new QActionGroup(choices);
+    for (const auto &[entryName, entryCaption] : entries) {
+        QAction *entry = addEntry(choices, entryName, entryCaption);
+        entry->setCheckable(true);
+        group->addAction(entry);
+    }
+    group->actions().constFirst()->setChecked(true);
+    return choices;
+}
+
+QString blendEntryName(Blend blend)
+{
+    const std::string_view name = blendName(blend);
+    return QStringLiteral("mnu_blend") +
+           QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void addViewMenus(QMenu *menu)
+{
+    QList<std::pair<QString, QString>> blends;
+    for (const Blend blend : kBlends) {
+        const std::string_view name = blendName(blend);
+        blends.append({blendEntryName(blend),
+                       QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))});
+    }
+    addChoiceMenu(menu, QStringLiteral("mnu_blend"), QStringLiteral("&blend"), blends);
+    QList<std::pair<QString, QString>> sizes;
+    for (const int percent : kSizePercents) {
+        sizes.append(
+            {QStringLiteral("mnu_size%1").arg(percent), QStringLiteral("%1%").arg(percent)});
+    }
+    QMenu *size = addChoiceMenu(menu, QStringLiteral("mnu_size"), QStringLiteral("&size"), sizes);
+    addEntry(size, QStringLiteral("mnu_sizenote"), QStringLiteral("(from the next start)"))
+        ->setEnabled(false);
+    addBreak(menu, QStringLiteral("mnu_brk12"));
+}
+
 void addStyleMenu(QMenu *menu)
 {
     QMenu *weights =
@@ -171,6 +217,7 @@ MainMenu::MainMenu()
     addBreak(mnu_, QStringLiteral("mnu_brk2"));
     addEntry(mnu_, QStringLiteral("mnu_preview"), QStringLiteral("preview &context..."));
     addBreak(mnu_, QStringLiteral("mnu_brk5"));
+    addViewMenus(mnu_);
     addEntry(mnu_, QStringLiteral("mnu_mini"), QStringLiteral("&minimize"));
     addEntry(mnu_, QStringLiteral("mnu_exit"), QStringLiteral("e&xit"));
 
@@ -215,6 +262,26 @@ void MainMenu::enableSlotEntries(int count)
 void MainMenu::showCurrentSlot(int slot)
 {
     action(QStringLiteral("mnu_curnum"))->setText(QStringLiteral("current: num. %1").arg(slot));
+}
+
+Blend MainMenu::blend() const
+{
+    for (const Blend blend : kBlends) {
+        if (action(blendEntryName(blend))->isChecked()) {
+            return blend;
+        }
+    }
+    return Blend::Rgb;
+}
+
+void MainMenu::setBlend(Blend blend)
+{
+    action(blendEntryName(blend))->setChecked(true);
+}
+
+QAction *MainMenu::sizeAction(int percent) const
+{
+    return action(QStringLiteral("mnu_size%1").arg(percent));
 }
 
 QAction *MainMenu::styleAction(Style style) const

@@ -2,6 +2,7 @@
 // chooses them. The commands with more to them have tests of their own:
 // palette_commands_test, fade_set_commands_test and save_coding_test.
 #include "about/aboutwin.h"
+#include "app/display_size.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
 #include "preview/previewwin.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -64,6 +66,16 @@ QList<MenuEntry> menuEntries()
         {"mnu_brk2", "mnu", ""},
         {"mnu_preview", "mnu", "preview &context..."},
         {"mnu_brk5", "mnu", ""},
+        {"mnu_blend", "mnu", "&blend"},
+        {"mnu_blendrgb", "mnu_blend", "rgb"},
+        {"mnu_blendoklab", "mnu_blend", "oklab"},
+        {"mnu_blendoklch", "mnu_blend", "oklch"},
+        {"mnu_size", "mnu", "&size"},
+        {"mnu_size100", "mnu_size", "100%"},
+        {"mnu_size150", "mnu_size", "150%"},
+        {"mnu_size200", "mnu_size", "200%"},
+        {"mnu_sizenote", "mnu_size", "(from the next start)"},
+        {"mnu_brk12", "mnu", ""},
         {"mnu_mini", "mnu", "&minimize"},
         {"mnu_exit", "mnu", "e&xit"},
         {"mnu_savehtml", "mnu2", "&save coding..."},
@@ -131,6 +143,18 @@ private:
                 return [this, style] { return menu()->styleAction(style.style)->isChecked(); };
             }
         }
+        for (const auto &[entryName, blend] : {std::pair{"mnu_blendrgb", Blend::Rgb},
+                                               {"mnu_blendoklab", Blend::OkLab},
+                                               {"mnu_blendoklch", Blend::OkLch}}) {
+            if (name == QLatin1String(entryName)) {
+                return [this, blend] { return menu()->blend() == blend; };
+            }
+        }
+        for (const int percent : kSizePercents) {
+            if (name == QStringLiteral("mnu_size%1").arg(percent)) {
+                return [percent] { return chosenSizePercent() == percent; };
+            }
+        }
         const QHash<QString, std::function<bool()>> commands = {
             {"mnu_about", [this] { return openAboutWindows().size() == 1; }},
             {"mnu_openpre", [this] { return dialogTitled("Open a tintara fade..."); }},
@@ -153,6 +177,9 @@ private:
     }
 
 private slots:
+    // The size choice is kept in a settings file of the tests' own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void init()
     {
         fakes = std::make_unique<FormsWithFakes>();
@@ -221,6 +248,22 @@ private slots:
             entry->trigger();
             QVERIFY(command());
         }
+    }
+
+    void theSizeChoiceLastsIntoTheNextRunAndSetsQtsScale()
+    {
+        choose("mnu_size150");
+        FormsWithFakes nextRun;
+        QVERIFY(nextRun.forms.mainmenu()->sizeAction(150)->isChecked());
+        qunsetenv("QT_SCALE_FACTOR");
+        applyChosenSize();
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), "1.5");
+        // A scale the user set in the environment wins.
+        qputenv("QT_SCALE_FACTOR", "2");
+        applyChosenSize();
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), "2");
+        qunsetenv("QT_SCALE_FACTOR");
+        choose("mnu_size100");
     }
 
     void theChatCommandSendsTheFadedLineAndPutsTheUsersTextBack()
