@@ -226,6 +226,8 @@ MainMenu::MainMenu()
     QMenu *send =
         addSubMenu(mnu2_, QStringLiteral("mnu_sendcoding"), QStringLiteral("send coding to..."));
     addEntry(send, QStringLiteral("mnu_aolchat"), QStringLiteral("america online (4/5) chat..."));
+    addBreak(mnu2_, QStringLiteral("mnubrk13"));
+    addEntry(mnu2_, QStringLiteral("mnu_readable"), QStringLiteral("check &readability..."));
 
     // As the main window starts: two colours, slot 1 being edited.
     enableSlotEntries(kMinColors);

@@ -11,6 +11,7 @@
 #include "support/forms_with_fakes.h"
 #include "support/simulated_chat_client.h"
 #include "support/stepping_clock.h"
+#include "ui/look.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
@@ -82,6 +84,8 @@ QList<MenuEntry> menuEntries()
         {"mnubrk11", "mnu2", ""},
         {"mnu_sendcoding", "mnu2", "send coding to..."},
         {"mnu_aolchat", "mnu_sendcoding", "america online (4/5) chat..."},
+        {"mnubrk13", "mnu2", ""},
+        {"mnu_readable", "mnu2", "check &readability..."},
     };
     return entries;
 }
@@ -97,6 +101,11 @@ private:
     FakeWindowSystem *chatWindows = nullptr;
     TintaraWin *main = nullptr;
     HtmlWin *coded = nullptr;
+
+    // The message boxes shown, each answered as soon as it is up.
+    QStringList messages;
+    QList<qreal> messagePointSizes;
+    QTimer answerMessages;
 
     Forms &forms() { return fakes->forms; }
     MainMenu *menu() { return forms().mainmenu(); }
@@ -167,6 +176,7 @@ private:
              [this] { return fakes->quits == 1 && !main->isVisible() && !coded->isVisible(); }},
             {"mnu_savehtml", [this] { return dialogTitled("Save as a html document..."); }},
             {"mnu_aolchat", [this] { return !chatWindows->traceOf("find top").empty(); }},
+            {"mnu_readable", [this] { return messages.size() == 1; }},
         };
         return commands.value(name);
     }
@@ -178,10 +188,23 @@ private:
 
 private slots:
     // The size choice is kept in a settings file of the tests' own.
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        connect(&answerMessages, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages.append(box->text());
+                messagePointSizes.append(box->font().pointSizeF());
+                box->accept();
+            }
+        });
+        answerMessages.start(10);
+    }
 
     void init()
     {
+        messages.clear();
+        messagePointSizes.clear();
         fakes = std::make_unique<FormsWithFakes>();
         auto windows = std::make_unique<FakeWindowSystem>();
         chatWindows = windows.get();
@@ -248,6 +271,26 @@ private slots:
             entry->trigger();
             QVERIFY(command());
         }
+    }
+
+    // The fade the text box would give now, on white and on black, in a
+    // message box in the desktop's own look.
+    void checkReadabilityNamesTheLowestContrastAndTheCharactersUnderIt()
+    {
+        main->setSlotColour(1, makeColor(255, 0, 0));
+        main->setSlotColour(2, makeColor(255, 255, 0));
+        choose("mnu_blendoklch");
+        main->txtfade1()->setText(QStringLiteral("Sunrise"));
+        choose("mnu_readable");
+        main->txtfade1()->clear();
+        choose("mnu_readable");
+        QCOMPARE(messages,
+                 QStringList({"Against white the lowest contrast is 1.07:1; 7 characters fall "
+                              "under 4.5:1: 1 'S', 2 'u', 3 'n', 4 'r', 5 'i', 6 's', 7 'e'.\n\n"
+                              "Against black the lowest contrast is 6.03:1; every character "
+                              "reaches 4.5:1.",
+                              "There is no text to check."}));
+        QVERIFY(messagePointSizes.first() != uiFont().pointSizeF());
     }
 
     void theSizeChoiceLastsIntoTheNextRunAndSetsQtsScale()
