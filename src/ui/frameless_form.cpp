@@ -8,8 +8,33 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tintara
 {
+
+namespace
+{
+
+// Room the caption of a label button gets on its plate, left and right and
+// above and below.
+constexpr int kPlatePaddingX = 3;
+constexpr int kPlatePaddingY = 1;
+
+// The plate behind a label button: the label's rectangle, reaching past it
+// where the caption would otherwise touch its edges. The label itself keeps
+// its designed place.
+QRect plateFor(const LabelButton *button)
+{
+    const QFontMetrics metrics(button->font());
+    QRect plate = button->geometry();
+    const int widen =
+        std::max(0, metrics.horizontalAdvance(button->text()) + 2 * kPlatePaddingX - plate.width());
+    const int heighten = std::max(0, metrics.height() + 2 * kPlatePaddingY - plate.height());
+    return plate.adjusted(-(widen + 1) / 2, -(heighten + 1) / 2, widen / 2, heighten / 2);
+}
+
+} // namespace
 
 FramelessForm::FramelessForm(const QString &objectName, const QString &caption, QSize clientSize)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
@@ -46,7 +71,7 @@ LabelButton *FramelessForm::addLabelButton(const QString &name, const QString &c
 {
     auto *button = new LabelButton(caption, this);
     place(button, name, twips);
-    plates_.append(button->geometry());
+    plates_.append(plateFor(button));
     return button;
 }
 

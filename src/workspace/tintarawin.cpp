@@ -77,6 +77,11 @@ TintaraWin::TintaraWin(FadeCommandHost &fadeHost)
                        QColor(0xE6, 0xEA, 0xEB)});
     lblcolors1_ = addLabel(QStringLiteral("lblcolors1"), QStringLiteral("use: 2 colors"),
                            QRect(60, 1160, 1150, 180), kText);
+    // The count bar overlaps the label's top, so the caption sits at the
+    // label's foot, which reaches two pixels further into the free space
+    // above the text box.
+    lblcolors1_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblcolors1_->resize(lblcolors1_->width(), lblcolors1_->height() + 2);
 
     txtfade1_ = new QLineEdit(QStringLiteral("text to fade"), this);
     txtfade1_->setMaxLength(kMaxTextLength);
