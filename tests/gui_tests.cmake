@@ -30,3 +30,10 @@ add_test(NAME app.end_to_end
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/end_to_end_test.sh
                  $<TARGET_FILE:tintara> $<TARGET_FILE:tintara-fade>)
 set_tests_properties(app.end_to_end PROPERTIES TIMEOUT 120)
+
+# The same under a real window manager (openbox): closing, dragging, placing,
+# the keyboard and minimising as the window manager does them.
+add_test(NAME app.window_manager
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/window_manager_test.sh
+                 $<TARGET_FILE:tintara> $<TARGET_FILE:tintara-fade>)
+set_tests_properties(app.window_manager PROPERTIES TIMEOUT 120)

@@ -12,9 +12,9 @@ TINTARA_PACKAGES=(
     clang-14 libclang-rt-14-dev
     # desktop program
     qt6-base-dev fonts-dejavu-core
-    # the desktop program's end-to-end test and screenshot: a virtual display,
-    # mouse and keyboard input, the clipboard, screen capture
-    xvfb xauth xdotool xclip x11-utils imagemagick
+    # the desktop program's end-to-end tests and screenshot: a virtual display,
+    # a window manager, mouse and keyboard input, the clipboard, screen capture
+    xvfb xauth openbox xdotool xclip x11-utils imagemagick
     # chat delivery: its Win32 build and the test that runs it under Wine
     wine wine64 g++-mingw-w64-x86-64
 )

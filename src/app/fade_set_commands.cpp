@@ -33,10 +33,11 @@ FadeSet workspaceFadeSet(const TintaraWin &win, const MainMenu &menu)
     for (const StyleEntry &entry : kStyles) {
         set.styles.*entry.flag = menu.styleAction(entry.style)->isChecked();
     }
+    set.blend = menu.blend();
     return set;
 }
 
-void applyFadeSetReading(const FadeSetReading &reading, TintaraWin &win, const MainMenu &menu)
+void applyFadeSetReading(const FadeSetReading &reading, TintaraWin &win, MainMenu &menu)
 {
     if (!reading.colourCount) {
         return;
@@ -52,6 +53,8 @@ void applyFadeSetReading(const FadeSetReading &reading, TintaraWin &win, const M
     for (const StyleEntry &entry : kStyles) {
         menu.styleAction(entry.style)->setChecked(set.styles.*entry.flag);
     }
+    // A blend this program does not know reads as rgb.
+    menu.setBlend(set.blend);
     win.selectSlot(1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "about/aboutwin.h"
 #include "app/menu_commands.h"
+#include "app/startup.h"
 #include "chat/platform_window_system.h"
 #include "chat/seconds_clock.h"
 #include "menu/mainmenu.h"
@@ -53,6 +54,8 @@ TintaraWin *Forms::tintarawin()
                          [this](QPoint at) { mainmenu()->mnu()->popup(at); });
         QObject::connect(win, &TintaraWin::minimisedChanged, win,
                          [this](bool minimised) { followMainWindow(minimised); });
+        // Without the main window nothing is left to run the program from.
+        QObject::connect(win, &TintaraWin::closeRequested, win, [this] { exitProgram(); });
     }
     return tintarawin_.get();
 }
@@ -96,9 +99,18 @@ PreviewWin *Forms::previewwin()
 {
     if (previewwin_.isNull()) {
         previewwin_ = new PreviewWin;
+        // The first preview opens just below the coded-text window; later
+        // ones where the last one was left.
+        if (previewPlace_) {
+            previewwin_->move(*previewPlace_);
+        } else {
+            placeBelow(previewwin_.data(), htmlwin());
+        }
         // Unloaded the moment it closes, though its deletion comes later.
-        QObject::connect(previewwin_.data(), &PreviewWin::unloaded, previewwin_.data(),
-                         [this] { previewwin_.clear(); });
+        QObject::connect(previewwin_.data(), &PreviewWin::unloaded, previewwin_.data(), [this] {
+            previewPlace_ = previewwin_->pos();
+            previewwin_.clear();
+        });
     }
     return previewwin_.data();
 }

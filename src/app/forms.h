@@ -2,11 +2,13 @@
 
 #include "app/workspace_fade_host.h"
 
+#include <QPoint>
 #include <QPointer>
 
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tintara
 {
@@ -102,6 +104,7 @@ private:
     std::unique_ptr<HtmlWin> htmlwin_;
     std::unique_ptr<TintaraWin> tintarawin_;
     QPointer<PreviewWin> previewwin_;
+    std::optional<QPoint> previewPlace_;
 };
 
 } // namespace tintara

@@ -1,3 +1,4 @@
+#include "app/display_size.h"
 #include "app/forms.h"
 #include "app/introduction.h"
 #include "app/single_instance.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     // at once and unseen.
     SingleInstance instance(SingleInstance::defaultName());
     endIfAlreadyRunning(instance);
+    applyChosenSize();
 
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("tintara"));

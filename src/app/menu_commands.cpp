@@ -1,9 +1,11 @@
 #include "app/menu_commands.h"
 
 #include "about/aboutwin.h"
+#include "app/display_size.h"
 #include "app/fade_set_commands.h"
 #include "app/forms.h"
 #include "chat/chat_room.h"
+#include "engine/contrast.h"
 #include "engine/random_colours.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
@@ -11,8 +13,11 @@
 #include "workspace/tintarawin.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <memory>
 
 namespace tintara
@@ -60,6 +65,54 @@ void mnu_rand_Click(TintaraWin &win, RandomSource &random)
     win.selectSlot(1);
 }
 
+// Up to this many of the characters under the ratio are named one by one.
+constexpr std::size_t kNamedCharacters = 20;
+
+QString readabilityLine(const QString &background, const Readability &readability)
+{
+    const ContrastReport &report = readability.report;
+    const QString lowest = QString::fromStdString(formatRatio(report.lowest->ratio));
+    const QString ratio = QString::fromStdString(formatRatio(kReadableRatio));
+    if (readability.below.empty()) {
+        return QStringLiteral("Against %1 the lowest contrast is %2; every character reaches %3.")
+            .arg(background, lowest, ratio);
+    }
+    QStringList named;
+    for (std::size_t i = 0; i < std::min(readability.below.size(), kNamedCharacters); ++i) {
+        const ElementContrast &element = readability.below[i];
+        named.append(QStringLiteral("%1 '%2'")
+                         .arg(element.position)
+                         .arg(QString::fromUcs4(&element.character, 1)));
+    }
+    if (readability.below.size() > kNamedCharacters) {
+        named.append(
+            QStringLiteral("and %1 more").arg(readability.below.size() - kNamedCharacters));
+    }
+    return QStringLiteral("Against %1 the lowest contrast is %2; %3 characters fall under %4: %5.")
+        .arg(background, lowest)
+        .arg(readability.below.size())
+        .arg(ratio, named.join(QStringLiteral(", ")));
+}
+
+// "check &readability...": how readable the current fade (the text box, the
+// colours in use and the blend) is on white and on black, in a message box.
+void mnu_readable_Click(Forms &forms)
+{
+    TintaraWin *main = forms.tintarawin();
+    std::vector<ColorValue> colours;
+    for (int slot = 1; slot <= main->colourCount(); ++slot) {
+        colours.push_back(main->slotColour(slot));
+    }
+    const std::string text = main->txtfade1()->text().toStdString();
+    const ReadabilityReport report = readabilityReport(colours, text, forms.mainmenu()->blend());
+    const QString message = report.onWhite.report.lowest
+                                ? readabilityLine(QStringLiteral("white"), report.onWhite) +
+                                      QStringLiteral("\n\n") +
+                                      readabilityLine(QStringLiteral("black"), report.onBlack)
+                                : QStringLiteral("There is no text to check.");
+    QMessageBox::information(forms.htmlwin(), QStringLiteral("check readability"), message);
+}
+
 } // namespace
 
 void connectMenuCommands(Forms &forms, MainMenu &menu)
@@ -88,6 +141,11 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
         onEntry(menu, QStringLiteral("mnu_cnum%1").arg(slot),
                 [&forms, slot] { forms.tintarawin()->selectSlot(slot); });
     }
+    menu.sizeAction(chosenSizePercent())->setChecked(true);
+    for (const int percent : kSizePercents) {
+        onEntry(menu, QStringLiteral("mnu_size%1").arg(percent),
+                [percent] { rememberSizePercent(percent); });
+    }
     onEntry(menu, QStringLiteral("mnu_defaults"),
             [&forms] { forms.tintarawin()->restoreDefaults(); });
     onEntry(menu, QStringLiteral("mnu_rand"),
@@ -100,6 +158,7 @@ void connectMenuCommands(Forms &forms, MainMenu &menu)
     onEntry(menu, QStringLiteral("mnu_preview"), [&forms] { forms.runPreview(); });
     // "america online (4/5) chat...": types the coded text into the chat room
     // of a running chat client and sends it; without a client it ends quietly.
+    onEntry(menu, QStringLiteral("mnu_readable"), [&forms] { mnu_readable_Click(forms); });
     onEntry(menu, QStringLiteral("mnu_aolchat"), [&forms] {
         sendCodingToChat(forms.htmlwin()->codedText(), forms.chatWindows(), forms.clock());
     });

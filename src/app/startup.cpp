@@ -7,6 +7,8 @@
 
 #include <QScreen>
 
+#include <algorithm>
+
 namespace tintara
 {
 
@@ -37,6 +39,21 @@ void showWorkingWindows(Forms &forms, QScreen *screen)
     coded->show();
     const QRect frame = main->frameGeometry();
     coded->move(coded->frameGeometry().x(), frame.y() + frame.height() + twipsToPixels(kGapTwips));
+}
+
+void placeBelow(QWidget *lower, const QWidget *upper)
+{
+    const QRect above = upper->frameGeometry();
+    QRect placed = lower->frameGeometry();
+    placed.moveTopLeft(QPoint(above.x(), above.bottom() + 1 + twipsToPixels(kGapTwips)));
+    if (const QScreen *screen = upper->screen()) {
+        const QRect area = screen->availableGeometry();
+        placed.moveRight(std::min(placed.right(), area.right()));
+        placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+        placed.moveLeft(std::max(placed.left(), area.left()));
+        placed.moveTop(std::max(placed.top(), area.top()));
+    }
+    lower->move(placed.topLeft());
 }
 
 } // namespace tintara

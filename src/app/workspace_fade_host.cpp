@@ -33,6 +33,11 @@ ColorValue WorkspaceFadeHost::slotColour(int slot)
     return forms_.tintarawin()->slotColour(slot);
 }
 
+Blend WorkspaceFadeHost::blend()
+{
+    return forms_.mainmenu()->blend();
+}
+
 bool WorkspaceFadeHost::styleChecked(Style style)
 {
     return forms_.mainmenu()->styleAction(style)->isChecked();
@@ -45,7 +50,14 @@ std::string WorkspaceFadeHost::codedText()
 
 void WorkspaceFadeHost::setCodedText(std::string text)
 {
-    forms_.htmlwin()->setCodedText(std::move(text));
+    HtmlWin *coded = forms_.htmlwin();
+    coded->setCodedText(std::move(text));
+    // A coded-text window the user closed comes back, where it was, with the
+    // next fade; it stays away while the main window is hidden or minimised.
+    const TintaraWin *main = forms_.tintarawin();
+    if (coded->isHidden() && main->isVisible() && !main->isMinimized()) {
+        coded->show();
+    }
 }
 
 void WorkspaceFadeHost::yield()

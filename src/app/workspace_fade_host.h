@@ -19,6 +19,7 @@ public:
     void clearText() override;
     int colourCount() override;
     ColorValue slotColour(int slot) override;
+    Blend blend() override;
     bool styleChecked(Style style) override;
     std::string codedText() override;
     void setCodedText(std::string text) override;

@@ -3,6 +3,9 @@
 #include "engine/fade.h"
 #include "ui/look.h"
 
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace tintara
@@ -11,12 +14,77 @@ namespace tintara
 namespace
 {
 
+// Access keys as menus should treat them. Left to Qt, a key shared by
+// several entries ("color num. &1" and "color num. &10") moves on from the
+// entry highlighted when the menu opened, disabled entries included, so "1"
+// reached slot 10 or nothing. Here the first press of a key goes to its
+// first enabled entry, choosing it when no other enabled entry shares the
+// key; pressing the key again moves on to the next.
+class AccessKeys : public QObject
+{
+public:
+    explicit AccessKeys(QMenu *menu) : QObject(menu), menu_(menu)
+    {
+        connect(menu, &QMenu::aboutToShow, this, [this] { lastKey_ = 0; });
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto *press = static_cast<QKeyEvent *>(event);
+        const char16_t key = accessKey(*press);
+        const char16_t previous = lastKey_;
+        lastKey_ = key;
+        if (key == 0) {
+            return false;
+        }
+        QList<QAction *> entries;
+        bool anyEntry = false;
+        for (QAction *entry : menu_->actions()) {
+            if (QKeySequence::mnemonic(entry->text())[0].key() == key) {
+                anyEntry = true;
+                if (entry->isEnabled() && entry->isVisible()) {
+                    entries.append(entry);
+                }
+            }
+        }
+        if (entries.isEmpty()) {
+            return anyEntry;
+        }
+        const qsizetype at = entries.indexOf(menu_->activeAction());
+        const bool again = key == previous && at >= 0;
+        menu_->setActiveAction(entries.at(again ? (at + 1) % entries.size() : 0));
+        if (entries.size() == 1) {
+            QKeyEvent choose(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(menu_, &choose);
+        }
+        return true;
+    }
+
+private:
+    // The upper-case character a plain key types, or 0.
+    static char16_t accessKey(const QKeyEvent &press)
+    {
+        const Qt::KeyboardModifiers plain = Qt::ShiftModifier | Qt::KeypadModifier;
+        if (press.text().size() != 1 || (press.modifiers() & ~plain) != 0) {
+            return 0;
+        }
+        return press.text().at(0).toUpper().unicode();
+    }
+
+    QMenu *menu_;
+    char16_t lastKey_ = 0;
+};
+
 // Menus in the windows' own font and colours, a little larger to read easily.
 void dress(QMenu *menu)
 {
     QFont font = uiFont();
     font.setPointSizeF(8.25);
     menu->setFont(font);
+    menu->installEventFilter(new AccessKeys(menu));
     menu->setStyleSheet(QStringLiteral(R"(
 QMenu { background: #eef1f2; border: 1px solid #344146; padding: 3px 0px; }
 QMenu::item { padding: 3px 18px 3px 22px; color: #404040; }
@@ -69,6 +137,51 @@ void addPaletteMenu(QMenu *menu)
     addEntry(palette, QStringLiteral("mnu_curnum"), QString());
 }
 
+// The entries of the "blend" sub-menu, in menu order.
+constexpr std::array kBlends{Blend::Rgb, Blend::OkLab, Blend::OkLch};
+
+// A sub-menu of entries of which exactly one is checked, the first at first.
+QMenu *addChoiceMenu(QMenu *menu, const QString &name, const QString &caption,
+                     const QList<std::pair<QString, QString>> &entries)
+{
+    QMenu *choices = addSubMenu(menu, name, caption);
+    auto *group = new QActionGroup(choices);
+    for (const auto &[entryName, entryCaption] : entries) {
+        QAction *entry = addEntry(choices, entryName, entryCaption);
+        entry->setCheckable(true);
+        group->addAction(entry);
+    }
+    group->actions().constFirst()->setChecked(true);
+    return choices;
+}
+
+QString blendEntryName(Blend blend)
+{
+    const std::string_view name = blendName(blend);
+    return QStringLiteral("mnu_blend") +
+           QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void addViewMenus(QMenu *menu)
+{
+    QList<std::pair<QString, QString>> blends;
+    for (const Blend blend : kBlends) {
+        const std::string_view name = blendName(blend);
+        blends.append({blendEntryName(blend),
+                       QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))});
+    }
+    addChoiceMenu(menu, QStringLiteral("mnu_blend"), QStringLiteral("&blend"), blends);
+    QList<std::pair<QString, QString>> sizes;
+    for (const int percent : kSizePercents) {
+        sizes.append(
+            {QStringLiteral("mnu_size%1").arg(percent), QStringLiteral("%1%").arg(percent)});
+    }
+    QMenu *size = addChoiceMenu(menu, QStringLiteral("mnu_size"), QStringLiteral("&size"), sizes);
+    addEntry(size, QStringLiteral("mnu_sizenote"), QStringLiteral("(from the next start)"))
+        ->setEnabled(false);
+    addBreak(menu, QStringLiteral("mnu_brk12"));
+}
+
 void addStyleMenu(QMenu *menu)
 {
     QMenu *weights =
@@ -104,6 +217,7 @@ MainMenu::MainMenu()
     addBreak(mnu_, QStringLiteral("mnu_brk2"));
     addEntry(mnu_, QStringLiteral("mnu_preview"), QStringLiteral("preview &context..."));
     addBreak(mnu_, QStringLiteral("mnu_brk5"));
+    addViewMenus(mnu_);
     addEntry(mnu_, QStringLiteral("mnu_mini"), QStringLiteral("&minimize"));
     addEntry(mnu_, QStringLiteral("mnu_exit"), QStringLiteral("e&xit"));
 
@@ -112,6 +226,8 @@ MainMenu::MainMenu()
     QMenu *send =
         addSubMenu(mnu2_, QStringLiteral("mnu_sendcoding"), QStringLiteral("send coding to..."));
     addEntry(send, QStringLiteral("mnu_aolchat"), QStringLiteral("america online (4/5) chat..."));
+    addBreak(mnu2_, QStringLiteral("mnubrk13"));
+    addEntry(mnu2_, QStringLiteral("mnu_readable"), QStringLiteral("check &readability..."));
 
     // As the main window starts: two colours, slot 1 being edited.
     enableSlotEntries(kMinColors);
@@ -148,6 +264,26 @@ void MainMenu::enableSlotEntries(int count)
 void MainMenu::showCurrentSlot(int slot)
 {
     action(QStringLiteral("mnu_curnum"))->setText(QStringLiteral("current: num. %1").arg(slot));
+}
+
+Blend MainMenu::blend() const
+{
+    for (const Blend blend : kBlends) {
+        if (action(blendEntryName(blend))->isChecked()) {
+            return blend;
+        }
+    }
+    return Blend::Rgb;
+}
+
+void MainMenu::setBlend(Blend blend)
+{
+    action(blendEntryName(blend))->setChecked(true);
+}
+
+QAction *MainMenu::sizeAction(int percent) const
+{
+    return action(QStringLiteral("mnu_size%1").arg(percent));
 }
 
 QAction *MainMenu::styleAction(Style style) const

@@ -1,14 +1,20 @@
 #pragma once
 
+#include "engine/blend.h"
 #include "engine/fade_styles.h"
 
 #include <QWidget>
+
+#include <array>
 
 class QAction;
 class QMenu;
 
 namespace tintara
 {
+
+// The choices of the "size" sub-menu, in percent of the forms' designed size.
+inline constexpr std::array kSizePercents{100, 150, 200};
 
 // The hidden form that owns the two popup menus: `mnu`, opened by "options"
 // in the main window, and `mnu2`, opened by "ops." in the coded-text window.
@@ -38,6 +44,12 @@ public:
     // The style toggles mnu_bold, mnu_italic, mnu_strike and mnu_underline;
     // their check marks are the only copy of the four style flags.
     QAction *styleAction(Style style) const;
+    // The checked entry of the "blend" sub-menu (mnu_blendrgb, mnu_blendoklab,
+    // mnu_blendoklch): how fades mix their colours; rgb at first.
+    Blend blend() const;
+    void setBlend(Blend blend);
+    // mnu_size100, mnu_size150, mnu_size200: exactly one is checked.
+    QAction *sizeAction(int percent) const;
 
 private:
     QMenu *mnu_;

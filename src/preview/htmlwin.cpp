@@ -44,6 +44,11 @@ HtmlWin::HtmlWin(Clipboard &clipboard)
     auto *btnclose = addLabelButton(QStringLiteral("btnclose"), QStringLiteral("preview"),
                                     QRect(1560, 1335, 570, 180));
 
+    btnsave->setAccessKeys(
+        {QKeySequence(Qt::ALT | Qt::Key_O), QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    btncopy->setAccessKeys({QKeySequence(Qt::ALT | Qt::Key_C)});
+    btnclose->setAccessKeys({QKeySequence(Qt::ALT | Qt::Key_P)});
+
     connect(btnsave, &LabelButton::clicked, this, &HtmlWin::btnsave_Click);
     connect(btncopy, &LabelButton::clicked, this, &HtmlWin::btncopy_Click);
     connect(btnclose, &LabelButton::clicked, this, &HtmlWin::previewRequested);

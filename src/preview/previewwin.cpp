@@ -7,8 +7,15 @@
 #include "ui/twips.h"
 #include "ui/window_procedures.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace tintara
 {
@@ -40,7 +47,44 @@ PreviewWin::PreviewWin()
     usePlainBody();
     addFrameLines();
 
+    txtpreview_->viewport()->installEventFilter(this);
+    enableDragging(this);
     keepOnTop(this);
+}
+
+bool PreviewWin::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtpreview_->viewport() && event->type() == QEvent::Wheel) {
+        constexpr int kNotch = 120;
+        const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
+        // A fine-grained wheel still moves a line per turn.
+        const int notches = delta / kNotch != 0 ? delta / kNotch : (delta > 0) - (delta < 0);
+        scrollLines(-notches);
+        return true;
+    }
+    return FramelessForm::eventFilter(watched, event);
+}
+
+void PreviewWin::scrollLines(int lines)
+{
+    QTextDocument *document = txtpreview_->document();
+    QList<int> tops;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const qreal blockTop = document->documentLayout()->blockBoundingRect(block).top();
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            tops.append(qRound(blockTop + layout->lineAt(i).y()));
+        }
+    }
+    if (tops.isEmpty()) {
+        return;
+    }
+    QScrollBar *bar = txtpreview_->verticalScrollBar();
+    // The line now at the top: the last one that starts at or above the view.
+    const auto after = std::upper_bound(tops.cbegin(), tops.cend(), bar->value() + tops.first());
+    const int current = std::max(0, static_cast<int>(after - tops.cbegin()) - 1);
+    const int target = std::clamp(current + lines, 0, static_cast<int>(tops.size()) - 1);
+    bar->setValue(tops.at(target) - tops.first());
 }
 
 QTextEdit *PreviewWin::txtpreview() const

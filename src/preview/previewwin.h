@@ -35,8 +35,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Scrolls the text by whole lines, down for positive `lines`, so the top
+    // line always shows in full.
+    void scrollLines(int lines);
+
     QTextEdit *txtpreview_;
     bool unloaded_ = false;
 };

@@ -17,6 +17,9 @@ class FramelessForm : public QWidget
 public:
     FramelessForm(const QString &objectName, const QString &caption, QSize clientSize);
 
+    // The plates drawn behind the label buttons, in the order they were added.
+    const QList<QRect> &plates() const { return plates_; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

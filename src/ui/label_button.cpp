@@ -3,6 +3,8 @@
 #include "ui/look.h"
 
 #include <QMouseEvent>
+#include <QShortcut>
+#include <QStringList>
 
 namespace tintara
 {
@@ -15,6 +17,16 @@ LabelButton::LabelButton(const QString &caption, QWidget *parent) : QLabel(capti
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::PointingHandCursor);
     setTextColour(this, kText);
+}
+
+void LabelButton::setAccessKeys(const QList<QKeySequence> &keys)
+{
+    QStringList names;
+    for (const QKeySequence &key : keys) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &LabelButton::clicked);
+        names.append(key.toString(QKeySequence::NativeText));
+    }
+    setToolTip(QStringLiteral("%1 (%2)").arg(text(), names.join(QStringLiteral(", "))));
 }
 
 void LabelButton::mousePressEvent(QMouseEvent *event)

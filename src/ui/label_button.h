@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QLabel>
 
 namespace tintara
@@ -14,6 +15,10 @@ class LabelButton : public QLabel
 
 public:
     LabelButton(const QString &caption, QWidget *parent);
+
+    // Keys that click the label from anywhere in its window; its tooltip
+    // names them, as the label itself has no room to.
+    void setAccessKeys(const QList<QKeySequence> &keys);
 
 signals:
     void clicked();

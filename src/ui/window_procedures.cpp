@@ -25,21 +25,38 @@ public:
             if (under != nullptr && under->objectName() != QLatin1String("title")) {
                 return false;
             }
-            following_ = !dragWindow(form_);
+            state_ = State::Pressed;
             grabOffset_ = mouse->globalPosition().toPoint() - form_->frameGeometry().topLeft();
             return true;
         }
-        case QEvent::MouseMove:
-            if (following_) {
-                const auto *mouse = static_cast<QMouseEvent *>(event);
+        case QEvent::MouseMove: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            // A release can get lost (a tap, a grab taken elsewhere): a move
+            // with no button held ends the drag too.
+            if (mouse->buttons() == Qt::NoButton) {
+                state_ = State::Idle;
+            }
+            if (state_ == State::Idle) {
+                return false;
+            }
+            // The window system gets the drag only once the pointer moves with
+            // the button held. Handed over on the press, a quick click would
+            // already be over, and the window manager would keep moving the
+            // window until the next click.
+            if (state_ == State::Pressed) {
+                state_ = dragWindow(form_) ? State::Idle : State::Following;
+            }
+            if (state_ == State::Following) {
                 form_->move(mouse->globalPosition().toPoint() - grabOffset_);
-                return true;
             }
-            return false;
+            return true;
+        }
         case QEvent::MouseButtonRelease:
-            if (following_ && static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton) {
-                following_ = false;
-            }
+        case QEvent::UngrabMouse:
+        case QEvent::WindowDeactivate:
+        case QEvent::FocusOut:
+        case QEvent::Hide:
+            state_ = State::Idle;
             return false;
         default:
             return false;
@@ -47,8 +64,10 @@ public:
     }
 
 private:
+    enum class State { Idle, Pressed, Following };
+
     QWidget *form_;
-    bool following_ = false;
+    State state_ = State::Idle;
     QPoint grabOffset_;
 };
 
@@ -73,6 +92,9 @@ bool dragWindow(QWidget *form)
 
 void enableDragging(QWidget *form)
 {
+    // Moves without buttons reach the window only when it tracks the mouse,
+    // and they are what ends a drag whose release went astray.
+    form->setMouseTracking(true);
     form->installEventFilter(new WindowDragger(form));
 }
 

@@ -13,8 +13,9 @@ void keepOnTop(QWidget *form);
 bool dragWindow(QWidget *form);
 
 // Lets the user move the window by pressing any mouse button on its body or
-// on a label that passes the press on (its title). Where the window system
-// cannot move it, the window follows the mouse until the button is released.
+// on a label that passes the press on (its title), then moving it. Where the
+// window system cannot move it, the window follows the mouse while a button is
+// held: release, a move without buttons, or losing the grab or focus ends it.
 void enableDragging(QWidget *form);
 
 } // namespace tintara

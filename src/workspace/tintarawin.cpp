@@ -8,11 +8,13 @@
 #include "workspace/colour_sample.h"
 #include "workspace/horizontal_bar.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace tintara
 {
@@ -23,6 +25,8 @@ namespace
 constexpr int kComponentMax = 255;
 constexpr int kMaxTextLength = 3000;
 constexpr int kSlotTickMs = 100;
+// How long a window manager gets to take a minimised window off the screen.
+constexpr int kMinimiseHonouredMs = 500;
 const QPoint kOptionsMenuTwips(1560, 1900);
 
 QString componentText(int value)
@@ -73,6 +77,11 @@ TintaraWin::TintaraWin(FadeCommandHost &fadeHost)
                        QColor(0xE6, 0xEA, 0xEB)});
     lblcolors1_ = addLabel(QStringLiteral("lblcolors1"), QStringLiteral("use: 2 colors"),
                            QRect(60, 1160, 1150, 180), kText);
+    // The count bar overlaps the label's top, so the caption sits at the
+    // label's foot, which reaches two pixels further into the free space
+    // above the text box.
+    lblcolors1_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblcolors1_->resize(lblcolors1_->width(), lblcolors1_->height() + 2);
 
     txtfade1_ = new QLineEdit(QStringLiteral("text to fade"), this);
     txtfade1_->setMaxLength(kMaxTextLength);
@@ -84,6 +93,11 @@ TintaraWin::TintaraWin(FadeCommandHost &fadeHost)
                                    QRect(705, 1800, 600, 225));
     auto *btnops = addLabelButton(QStringLiteral("btnops"), QStringLiteral("options"),
                                   QRect(1400, 1800, 925, 225));
+    // Enter in the text box fades as well (returnPressed below).
+    btnfade->setAccessKeys({QKeySequence(Qt::ALT | Qt::Key_F)});
+    btncopy->setAccessKeys({QKeySequence(Qt::ALT | Qt::Key_C)});
+    btnops->setAccessKeys(
+        {QKeySequence(Qt::ALT | Qt::Key_O), QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
 
     tmrclr_ = new QTimer(this);
     tmrclr_->setObjectName(QStringLiteral("tmrclr"));
@@ -226,10 +240,24 @@ void TintaraWin::changeEvent(QEvent *event)
     }
 }
 
+void TintaraWin::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit closeRequested();
+}
+
 void TintaraWin::Form_Resize()
 {
     if (isMinimized()) {
         emit minimisedChanged(true);
+        // With no window manager nothing minimises the window, nor offers a
+        // way back: a window still on screen returns to the normal state, so
+        // that it and the coded-text window stay usable.
+        QTimer::singleShot(kMinimiseHonouredMs, this, [this] {
+            if (isMinimized() && windowHandle() != nullptr && windowHandle()->isExposed()) {
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+            }
+        });
     } else if (!isMaximized()) {
         emit minimisedChanged(false);
     }

@@ -63,13 +63,18 @@ signals:
     void countChanged(int count);
     // Reported at each change of the window's state: true when it is
     // minimised, false when it is in the normal state. A maximised window
-    // reports nothing.
+    // reports nothing. Where the platform leaves a minimised window on the
+    // screen, it returns to the normal state half a second later.
     void minimisedChanged(bool minimised);
     // "options" was clicked: the options menu belongs at `at` (global).
     void optionsRequested(QPoint at);
+    // The window system asked the window to close (Alt+F4, a taskbar's
+    // close). The window stays; whoever owns the program decides.
+    void closeRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct BarDesign {

@@ -6,10 +6,12 @@
 #include "support/controls.h"
 #include "support/forms_with_fakes.h"
 #include "ui/artwork.h"
+#include "ui/label_button.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
@@ -102,6 +104,37 @@ private slots:
         }
 
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
+    }
+
+    // Captions keep clear of what is around them: a label button's caption
+    // has room on its plate, and the colour count stays below its bar.
+    void captionsDoNotTouchTheirSurroundings()
+    {
+        FormsWithFakes fakes;
+        for (const FramelessForm *form : {static_cast<FramelessForm *>(fakes.forms.tintarawin()),
+                                          static_cast<FramelessForm *>(fakes.forms.htmlwin()),
+                                          static_cast<FramelessForm *>(fakes.forms.previewwin())}) {
+            const QList<LabelButton *> buttons = form->findChildren<LabelButton *>();
+            QCOMPARE(form->plates().size(), buttons.size());
+            for (qsizetype i = 0; i < buttons.size(); ++i) {
+                const QFontMetrics metrics(buttons[i]->font());
+                QRect caption(QPoint(), QSize(metrics.horizontalAdvance(buttons[i]->text()),
+                                              metrics.height()));
+                caption.moveCenter(buttons[i]->geometry().center());
+                QVERIFY2(form->plates()[i].adjusted(2, 1, -2, 0).contains(caption),
+                         qPrintable(buttons[i]->text()));
+            }
+        }
+        const TintaraWin *main = fakes.forms.tintarawin();
+        const auto *count = control<QLabel>(main, "lblcolors1");
+        // The letters' top, where the label's alignment sets the caption.
+        const QFontMetrics metrics = count->fontMetrics();
+        const QRect caption =
+            metrics.boundingRect(count->contentsRect(), int(count->alignment()), count->text());
+        const int inkTop = count->y() + caption.top() + metrics.ascent() +
+                           metrics.tightBoundingRect(count->text()).top();
+        QVERIFY(inkTop > control(main, "colors1")->geometry().bottom());
+        QVERIFY(count->geometry().bottom() < main->txtfade1()->geometry().top());
     }
 };
 

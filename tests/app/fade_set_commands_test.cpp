@@ -144,6 +144,7 @@ private slots:
         run->setStyle(Style::Bold, true);
         run->setStyle(Style::Underline, true);
         run->choose("mnu_cnum3");
+        run->choose("mnu_blendoklch");
         run->win->txtfade1()->setText(QStringLiteral("round trip"));
         const Slots palette = run->palette();
         const QString coded = fade();
@@ -152,8 +153,10 @@ private slots:
         QCOMPARE(files(), QStringList({"myset.tnf"}));
         QVERIFY(contents(path("myset.tnf"))
                     .startsWith("[famount]\r\nFDAMT=4\r\n[rdclrs]\r\nRD1=255\r\n"));
+        QVERIFY(contents(path("myset.tnf")).contains("[fblend]\r\nBLEND=oklch\r\n"));
 
         run->choose("mnu_defaults");
+        run->choose("mnu_blendrgb");
         run->setStyle(Style::Bold, false);
         QCOMPARE_NE(fade(), coded);
 
@@ -165,6 +168,7 @@ private slots:
         QVERIFY(!run->styleOn(Style::Italic));
         QVERIFY(!run->styleOn(Style::Strike));
         QVERIFY(run->styleOn(Style::Underline));
+        QCOMPARE(run->menu->blend(), Blend::OkLch);
         QVERIFY(run->editing(1));
         QCOMPARE(run->bar("red1")->value(), 255);
         QCOMPARE(fade(), coded);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -99,6 +100,52 @@ private slots:
         QVERIFY(!forms().previewOpen());
     }
 
+    // close() is what the window system's close (Alt+F4, a taskbar) arrives as.
+    void closingTheMainWindowEndsTheProgramAsExitDoes()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->show();
+        main->close();
+        QCOMPARE(fakes->quits, 1);
+        QVERIFY(!main->isVisible());
+        QVERIFY(!coded->isVisible());
+    }
+
+    void aClosedCodedTextWindowComesBackWhereItWasWithTheNextFade()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->move(300, 400);
+        coded->show();
+        coded->close();
+        QVERIFY(main->isVisible());
+        QCOMPARE(fakes->quits, 0);
+
+        QTest::keyClick(main->txtfade1(), Qt::Key_Return);
+        QVERIFY(coded->isVisible());
+        QCOMPARE(coded->pos(), QPoint(300, 400));
+        QCOMPARE(coded->codedText().substr(0, 5), "<Font");
+    }
+
+    // Offscreen, like X without a window manager, minimising leaves the
+    // window on the screen.
+    void aMinimiseThePlatformDoesNotHonourLeavesBothWindowsUsable()
+    {
+        TintaraWin *main = forms().tintarawin();
+        HtmlWin *coded = forms().htmlwin();
+        main->show();
+        coded->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        forms().mainmenu()->action(QStringLiteral("mnu_mini"))->trigger();
+        QVERIFY(!coded->isEnabled());
+        QTRY_VERIFY(!main->isMinimized());
+        QVERIFY(coded->isEnabled());
+        QVERIFY(!coded->isMinimized());
+    }
+
     void thePreviewLabelAndEntryRenderTheCurrentCodedTextIntoOneWindow()
     {
         TintaraWin *main = forms().tintarawin();
@@ -115,6 +162,27 @@ private slots:
         forms().mainmenu()->action(QStringLiteral("mnu_preview"))->trigger();
         QCOMPARE(forms().previewwin(), preview);
         QCOMPARE(preview->txtpreview()->toPlainText(), "second");
+    }
+
+    // Below the coded-text window and aligned with it, but never off the
+    // screen; later previews open where the last one was left.
+    void thePreviewOpensBelowTheCodedTextWindowAndOnTheScreen()
+    {
+        HtmlWin *coded = forms().htmlwin();
+        coded->move(100, 100);
+        coded->show();
+        forms().runPreview();
+        QCOMPARE(forms().previewwin()->pos(), QPoint(100, 100 + coded->height() + 1));
+        forms().previewwin()->move(40, 50);
+        forms().unloadPreviewIfOpen();
+        forms().runPreview();
+        QCOMPARE(forms().previewwin()->pos(), QPoint(40, 50));
+
+        fakes = std::make_unique<FormsWithFakes>();
+        const QRect area = forms().htmlwin()->screen()->availableGeometry();
+        forms().htmlwin()->move(area.right() - 20, area.bottom() - 20);
+        forms().runPreview();
+        QVERIFY(area.contains(forms().previewwin()->frameGeometry()));
     }
 
     void aClosedPreviewIsUnloadedAndTheNextPreviewLoadsANewOne()

@@ -2,6 +2,7 @@
 // chooses them. The commands with more to them have tests of their own:
 // palette_commands_test, fade_set_commands_test and save_coding_test.
 #include "about/aboutwin.h"
+#include "app/display_size.h"
 #include "menu/mainmenu.h"
 #include "preview/htmlwin.h"
 #include "preview/previewwin.h"
@@ -10,6 +11,7 @@
 #include "support/forms_with_fakes.h"
 #include "support/simulated_chat_client.h"
 #include "support/stepping_clock.h"
+#include "ui/look.h"
 #include "workspace/tintarawin.h"
 
 #include <QAction>
@@ -17,7 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -64,12 +68,24 @@ QList<MenuEntry> menuEntries()
         {"mnu_brk2", "mnu", ""},
         {"mnu_preview", "mnu", "preview &context..."},
         {"mnu_brk5", "mnu", ""},
+        {"mnu_blend", "mnu", "&blend"},
+        {"mnu_blendrgb", "mnu_blend", "rgb"},
+        {"mnu_blendoklab", "mnu_blend", "oklab"},
+        {"mnu_blendoklch", "mnu_blend", "oklch"},
+        {"mnu_size", "mnu", "&size"},
+        {"mnu_size100", "mnu_size", "100%"},
+        {"mnu_size150", "mnu_size", "150%"},
+        {"mnu_size200", "mnu_size", "200%"},
+        {"mnu_sizenote", "mnu_size", "(from the next start)"},
+        {"mnu_brk12", "mnu", ""},
         {"mnu_mini", "mnu", "&minimize"},
         {"mnu_exit", "mnu", "e&xit"},
         {"mnu_savehtml", "mnu2", "&save coding..."},
         {"mnubrk11", "mnu2", ""},
         {"mnu_sendcoding", "mnu2", "send coding to..."},
         {"mnu_aolchat", "mnu_sendcoding", "america online (4/5) chat..."},
+        {"mnubrk13", "mnu2", ""},
+        {"mnu_readable", "mnu2", "check &readability..."},
     };
     return entries;
 }
@@ -85,6 +101,11 @@ private:
     FakeWindowSystem *chatWindows = nullptr;
     TintaraWin *main = nullptr;
     HtmlWin *coded = nullptr;
+
+    // The message boxes shown, each answered as soon as it is up.
+    QStringList messages;
+    QList<qreal> messagePointSizes;
+    QTimer answerMessages;
 
     Forms &forms() { return fakes->forms; }
     MainMenu *menu() { return forms().mainmenu(); }
@@ -131,6 +152,18 @@ private:
                 return [this, style] { return menu()->styleAction(style.style)->isChecked(); };
             }
         }
+        for (const auto &[entryName, blend] : {std::pair{"mnu_blendrgb", Blend::Rgb},
+                                               {"mnu_blendoklab", Blend::OkLab},
+                                               {"mnu_blendoklch", Blend::OkLch}}) {
+            if (name == QLatin1String(entryName)) {
+                return [this, blend] { return menu()->blend() == blend; };
+            }
+        }
+        for (const int percent : kSizePercents) {
+            if (name == QStringLiteral("mnu_size%1").arg(percent)) {
+                return [percent] { return chosenSizePercent() == percent; };
+            }
+        }
         const QHash<QString, std::function<bool()>> commands = {
             {"mnu_about", [this] { return openAboutWindows().size() == 1; }},
             {"mnu_openpre", [this] { return dialogTitled("Open a tintara fade..."); }},
@@ -143,6 +176,7 @@ private:
              [this] { return fakes->quits == 1 && !main->isVisible() && !coded->isVisible(); }},
             {"mnu_savehtml", [this] { return dialogTitled("Save as a html document..."); }},
             {"mnu_aolchat", [this] { return !chatWindows->traceOf("find top").empty(); }},
+            {"mnu_readable", [this] { return messages.size() == 1; }},
         };
         return commands.value(name);
     }
@@ -153,8 +187,24 @@ private:
     }
 
 private slots:
+    // The size choice is kept in a settings file of the tests' own.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        connect(&answerMessages, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages.append(box->text());
+                messagePointSizes.append(box->font().pointSizeF());
+                box->accept();
+            }
+        });
+        answerMessages.start(10);
+    }
+
     void init()
     {
+        messages.clear();
+        messagePointSizes.clear();
         fakes = std::make_unique<FormsWithFakes>();
         auto windows = std::make_unique<FakeWindowSystem>();
         chatWindows = windows.get();
@@ -222,6 +272,42 @@ private slots:
             entry->trigger();
             QVERIFY(command());
         }
+    }
+
+    // The fade the text box would give now, on white and on black, in a
+    // message box in the desktop's own look.
+    void checkReadabilityNamesTheLowestContrastAndTheCharactersUnderIt()
+    {
+        main->setSlotColour(1, makeColor(255, 0, 0));
+        main->setSlotColour(2, makeColor(255, 255, 0));
+        choose("mnu_blendoklch");
+        main->txtfade1()->setText(QStringLiteral("Sunrise"));
+        choose("mnu_readable");
+        main->txtfade1()->clear();
+        choose("mnu_readable");
+        QCOMPARE(messages,
+                 QStringList({"Against white the lowest contrast is 1.07:1; 7 characters fall "
+                              "under 4.5:1: 1 'S', 2 'u', 3 'n', 4 'r', 5 'i', 6 's', 7 'e'.\n\n"
+                              "Against black the lowest contrast is 6.03:1; every character "
+                              "reaches 4.5:1.",
+                              "There is no text to check."}));
+        QVERIFY(messagePointSizes.first() != uiFont().pointSizeF());
+    }
+
+    void theSizeChoiceLastsIntoTheNextRunAndSetsQtsScale()
+    {
+        choose("mnu_size150");
+        FormsWithFakes nextRun;
+        QVERIFY(nextRun.forms.mainmenu()->sizeAction(150)->isChecked());
+        qunsetenv("QT_SCALE_FACTOR");
+        applyChosenSize();
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), "1.5");
+        // A scale the user set in the environment wins.
+        qputenv("QT_SCALE_FACTOR", "2");
+        applyChosenSize();
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), "2");
+        qunsetenv("QT_SCALE_FACTOR");
+        choose("mnu_size100");
     }
 
     void theChatCommandSendsTheFadedLineAndPutsTheUsersTextBack()

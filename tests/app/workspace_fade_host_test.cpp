@@ -89,6 +89,17 @@ private slots:
         QCOMPARE(codedText(), expectedFade("größer ✓", 2, {true, true, true, true}));
     }
 
+    // Only the colours between the ends change with the blend.
+    void aFadeMixesInTheBlendOfTheOptionsMenu()
+    {
+        setPalette({kRed, kBlue});
+        main->txtfade1()->setText(QStringLiteral("Hi"));
+        fakes->forms.mainmenu()->action(QStringLiteral("mnu_blendoklab"))->trigger();
+        fade();
+        QCOMPARE_NE(codedText().substr(0, 20), "<Font Color=#800080>");
+        QVERIFY(codedText().ends_with("<Font Color=#0000FF>i</Font>"));
+    }
+
     void aBlankTextIsEmptiedAndTheCodedTextKept()
     {
         main->txtfade1()->setText(QStringLiteral("   "));

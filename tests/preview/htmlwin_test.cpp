@@ -95,6 +95,13 @@ private slots:
         QCOMPARE(asked.count(), 1);
     }
 
+    void itsLabelsNameTheirKeysInTheirTooltips()
+    {
+        QCOMPARE(control(win.get(), "btnsave")->toolTip(), "ops. (Alt+O, F10, Menu)");
+        QCOMPARE(control(win.get(), "btncopy")->toolTip(), "copy (Alt+C)");
+        QCOMPARE(control(win.get(), "btnclose")->toolTip(), "preview (Alt+P)");
+    }
+
     void draggingTheTitleMovesTheWindow()
     {
         const QPoint start = win->pos();

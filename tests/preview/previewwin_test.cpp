@@ -6,7 +6,10 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
+#include <QWheelEvent>
 
 using namespace tintara;
 
@@ -70,6 +73,39 @@ private slots:
         QCOMPARE(win->pos(), QPoint(300, 200));
         QCOMPARE(win->txtpreview()->toPlainText(), "second");
         QCOMPARE(win->findChildren<QTextEdit *>().size(), 1);
+    }
+
+    void movesByItsBodyAndFrame()
+    {
+        win->move(200, 200);
+        win->preview("x");
+        QTest::mousePress(win, Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseMove(win, QPoint(31, 11));
+        QTest::mouseRelease(win, Qt::LeftButton, {}, QPoint(31, 11));
+        QCOMPARE(win->pos(), QPoint(230, 210));
+    }
+
+    // Each turn of the wheel brings the next or previous line to the top, whole.
+    void theWheelScrollsByWholeLines()
+    {
+        win->preview(std::string(200, 'w'));
+        QTextEdit *box = win->txtpreview();
+        const auto topLine = [box] {
+            const QTextCursor cursor = box->cursorForPosition(QPoint(2, 2));
+            return std::pair{
+                cursor.block().layout()->lineForTextPosition(cursor.positionInBlock()).lineNumber(),
+                box->cursorRect(cursor).top()};
+        };
+        const auto [firstLine, firstTop] = topLine();
+        const auto turn = [box](int delta) {
+            QWheelEvent wheel(QPointF(5, 5), box->viewport()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(box->viewport(), &wheel);
+        };
+        for (const auto &[delta, line] : {std::pair{-120, 1}, {-120, 2}, {120, 1}, {-240, 3}}) {
+            turn(delta);
+            QCOMPARE(topLine(), std::pair(firstLine + line, firstTop));
+        }
     }
 
     void theCloseLabelOrAnUnloadClosesItOnceAndForAll_data()

@@ -1,9 +1,16 @@
 #include "support/fake_seams.h"
 #include "ui/file_dialog.h"
 
+#include "ui/frameless_form.h"
+#include "ui/look.h"
+
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace tintara;
 
@@ -82,6 +89,33 @@ private slots:
         QCOMPARE(dialog.requests.first().fileName, path(QStringLiteral("last.tnf")));
         QCOMPARE(dialog.overwriteQuestions, asked ? QStringList{path(existing)} : QStringList());
         QCOMPARE(request.fileName, path(offeredNext));
+    }
+
+    // Opened from a form, the real dialog keeps the desktop's look (its name
+    // box is not drawn in the forms' grey) and opens wide enough for its
+    // size and type columns.
+    void theRealDialogLooksLikeTheDesktopsAndHasRoomForItsColumns()
+    {
+        FramelessForm form(QStringLiteral("form"), QStringLiteral("form"), QSize(150, 100));
+        form.show();
+        QColor nameBox;
+        int width = 0;
+        QTimer fish;
+        QObject::connect(&fish, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                nameBox = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                              ->palette()
+                              .color(QPalette::Base);
+                width = dialog->width();
+                dialog->reject();
+            }
+        });
+        fish.start(10);
+        SystemFileDialog system;
+        QCOMPARE(system.getSaveFileName(&form, {QStringLiteral("Save"), {}, {}}), QString());
+        QVERIFY(nameBox.isValid());
+        QVERIFY(nameBox != QColor(kFormBack));
+        QVERIFY(width >= QFontMetrics(QApplication::font()).averageCharWidth() * 90);
     }
 };
 

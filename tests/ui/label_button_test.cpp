@@ -2,6 +2,7 @@
 #include "ui/label_button.h"
 #include "ui/look.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,6 +39,22 @@ private slots:
         QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-20, -20));
         QCOMPARE(textColour(button), kText);
         QCOMPARE(clicks.count(), 1);
+    }
+
+    void itsAccessKeysClickItAndItsTooltipNamesThem()
+    {
+        QWidget form;
+        auto *button = new LabelButton(QStringLiteral("options"), &form);
+        auto *box = new QLineEdit(&form);
+        button->setAccessKeys({QKeySequence(Qt::ALT | Qt::Key_O), QKeySequence(Qt::Key_F10)});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        box->setFocus();
+        QSignalSpy clicks(button, &LabelButton::clicked);
+        QTest::keyClick(box, Qt::Key_O, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_F10);
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(button->toolTip(), "options (Alt+O, F10)");
     }
 };
 

@@ -319,6 +319,26 @@ private slots:
         }
     }
 
+    // From the text box, where the keyboard usually is; Enter still fades.
+    void theKeyboardReachesFadeClearAndOptions()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(win));
+        win->txtfade1()->setFocus();
+        QSignalSpy asked(win, &TintaraWin::optionsRequested);
+        for (const Qt::Key key : {Qt::Key_F10, Qt::Key_Menu}) {
+            QTest::keyClick(win->txtfade1(), key);
+            QCOMPARE(asked.takeFirst().at(0).toPoint(), win->mapToGlobal(QPoint(104, 127)));
+        }
+        QCOMPARE(control(win, "btnops")->toolTip(), "options (Alt+O, F10, Menu)");
+        QTest::keyClick(win->txtfade1(), Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(win->txtfade1(), Qt::Key_Return);
+        QCOMPARE(fadeHost.runs, 2);
+        QCOMPARE(control(win, "btnfade")->toolTip(), "fade (Alt+F)");
+        QTest::keyClick(win->txtfade1(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(win->txtfade1()->text(), "");
+        QCOMPARE(control(win, "btncopy")->toolTip(), "clear (Alt+C)");
+    }
+
     void reportsBeingMinimisedAndRestored()
     {
         QSignalSpy minimised(win, &TintaraWin::minimisedChanged);
