@@ -1,4 +1,4 @@
-# The Windows cross build: Qt base and utf8proc built once from Debian's source
+# The Windows cross build: Qt base built once from Debian's source
 # packages with MinGW-w64, kept in a cache outside the clone.
 
 TINTARA_WINDOWS_PACKAGES=(
@@ -93,28 +93,6 @@ windows_deps_prefix() {
     echo "$TINTARA_CACHE/deps-mingw64"
 }
 
-# utf8proc from Debian's source package, cross-built once.
-build_windows_utf8proc() {
-    local prefix work src
-    prefix=$(windows_deps_prefix)
-    [ -f "$prefix/.utf8proc-complete" ] && return 0
-    echo "Building utf8proc for Windows from Debian's source, once"
-    work=$TINTARA_CACHE/work-utf8proc
-    rm -rf "$work"
-    fetch_debian_source utf8proc "$work"
-    src=$(ls -d "$work"/utf8proc-*/ | head -n 1)
-    cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TINTARA_TOOLCHAIN" \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DCMAKE_INSTALL_PREFIX="$prefix" \
-        >"$work/build.log" 2>&1 &&
-        cmake --build "$work/build" >>"$work/build.log" 2>&1 &&
-        cmake --install "$work/build" >>"$work/build.log" 2>&1 ||
-        { tail -n 40 "$work/build.log"; return 1; }
-    mkdir -p "$prefix/licences"
-    cp "$src/LICENSE.md" "$prefix/licences/utf8proc-LICENSE.md"
-    touch "$prefix/.utf8proc-complete"
-    rm -rf "$work"
-}
-
 # Qt's own licence texts, for the zip: the program links Qt statically.
 qt_windows_licences() {
     echo "$(qt_windows_prefix)/licences"
@@ -149,7 +127,6 @@ build_windows_programs() {
     sed "s/@VERSION@/$version/" data/windows/README.txt >"$stage/README.txt"
     cp data/fonts/*-LICENSE.txt "$(qt_windows_licences)"/* "$stage/licences/"
     cp /usr/share/doc/nlohmann-json3-dev/copyright "$stage/licences/nlohmann-json-LICENSE.txt"
-    cp "$deps"/licences/* "$stage/licences/"
     (cd build-windows/zip && zip -qr "../$(basename "$zip")" "tintara-$version")
     echo "Windows programs: build-windows/tintara.exe, build-windows/tintara-fade.exe; zip: $zip"
 }

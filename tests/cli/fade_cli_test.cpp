@@ -102,9 +102,13 @@ TEST(FadeCli, ArgumentErrorsPrintNothingOnStandardOutput)
 
 TEST(FadeCli, TextErrorsAreReported)
 {
-    expectUsageError({"--colors", "ff0000,0000ff", "a\xff"}, "UTF-8");
-    expectUsageError({"--colors", "ff0000,0000ff,00ff00", std::string(32768, 'x')}, "32767");
-    EXPECT_EQ(runCli({"--colors", "ff0000,0000ff", std::string(32768, 'x')}).status, 0);
+    // A Windows command line is UTF-16 and at most 32,767 characters long, so
+    // it can carry neither of these arguments.
+    if (!cliRunsThroughRunner()) {
+        expectUsageError({"--colors", "ff0000,0000ff", "a\xff"}, "UTF-8");
+        expectUsageError({"--colors", "ff0000,0000ff,00ff00", std::string(32768, 'x')}, "32767");
+        EXPECT_EQ(runCli({"--colors", "ff0000,0000ff", std::string(32768, 'x')}).status, 0);
+    }
 
     // Lines before a faulty line are still written out.
     const CliResult r = runCli({"--colors", "ff0000,ff0000"}, "a\nb\xc3\nc\n");

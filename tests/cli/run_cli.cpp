@@ -157,3 +157,9 @@ CliResult runCli(const std::vector<std::string> &args, const CliSetup &setup)
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
+
+bool cliRunsThroughRunner()
+{
+    const char *runner = std::getenv("TINTARA_FADE_RUNNER");
+    return runner != nullptr && *runner != '\0';
+}

@@ -28,3 +28,7 @@ inline CliResult runCli(const std::vector<std::string> &args, const std::string 
 {
     return runCli(args, CliSetup{.input = input});
 }
+
+// Whether the tool under test is another build run through TINTARA_FADE_RUNNER,
+// such as the Windows build through wine.
+bool cliRunsThroughRunner();
