@@ -8,6 +8,8 @@ TINTARA_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev
     # JSON output of tintara-fade --runs
     nlohmann-json3-dev
+    # grapheme clusters, and the Unicode test data that checks them
+    libutf8proc-dev unicode-data
     # fuzzing the fade-set reader with libFuzzer
     clang-14 libclang-rt-14-dev
     # desktop program
