@@ -12,16 +12,22 @@ namespace tintara::cli
 namespace
 {
 
-// 'a' for printable ASCII, U+00E9 for anything else, so that no byte of the
-// line reaches the terminal raw.
-std::string shownCharacter(char32_t c)
+// 'a' for printable ASCII, U+00E9 for anything else (U+1F1EB U+1F1F7 for a
+// flag), so that no byte of the line reaches the terminal raw.
+std::string shownElement(std::string_view element)
 {
-    if (c > U' ' && c < 0x7F && c != U'\'') {
-        return std::string{'\'', static_cast<char>(c), '\''};
+    const auto c = static_cast<unsigned char>(element.front());
+    if (element.size() == 1 && c > ' ' && c < 0x7F && c != '\'') {
+        return std::string{'\'', element.front(), '\''};
     }
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-    return code;
+    std::string shown;
+    for (const char32_t codePoint : decodeUtf8Lossy(element)) {
+        char code[16];
+        std::snprintf(code, sizeof code, shown.empty() ? "U+%04X" : " U+%04X",
+                      static_cast<unsigned>(codePoint));
+        shown += code;
+    }
+    return shown;
 }
 
 // The minimum as it was given ("4.5:1"), not cut like a measured ratio.
@@ -47,14 +53,13 @@ std::optional<std::string> contrastWarning(const Options &options, std::string_v
     if (report.belowCount == 0) {
         return std::nullopt;
     }
-    const std::size_t count = utf8Length(line).value_or(0);
+    const std::size_t count = report.elementCount;
     std::string warning = lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " : "";
     warning += std::to_string(report.belowCount) + " of " + std::to_string(count) +
                (count == 1 ? " character falls" : " characters fall") + " under " +
                shownMinimum(check.minimumRatio) + " against #" + htmlHex(check.background) +
                "; the lowest is character " + std::to_string(report.lowest->position) + " " +
-               shownCharacter(report.lowest->character) + " at " +
-               formatRatio(report.lowest->ratio);
+               shownElement(report.lowest->element) + " at " + formatRatio(report.lowest->ratio);
     return warning;
 }
 

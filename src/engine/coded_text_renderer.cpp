@@ -45,16 +45,6 @@ std::u32string lowerCase(std::u32string_view text)
     return lowered;
 }
 
-std::string toUtf8(std::u32string_view text)
-{
-    std::string utf8;
-    utf8.reserve(text.size());
-    for (const char32_t c : text) {
-        appendUtf8(utf8, c);
-    }
-    return utf8;
-}
-
 void appendRun(std::vector<FormattedRun> &runs, std::u32string_view text, const TextFormat &format)
 {
     if (text.empty()) {
@@ -121,7 +111,7 @@ void applyTag(std::u32string_view tag, TextFormat &format)
     if (tag.starts_with(U"font face")) {
         // An empty name would leave the characters without a usable font.
         if (const std::u32string_view name = fontFaceName(tag); !name.empty()) {
-            format.font = toUtf8(name);
+            format.font = encodeUtf8(name);
         }
     }
 }

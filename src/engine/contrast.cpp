@@ -1,6 +1,7 @@
 #include "engine/contrast.h"
 
 #include "engine/fade.h"
+#include "engine/graphemes.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -53,13 +54,14 @@ ContrastReport checkContrast(std::span<const ColorValue> colours, std::string_vi
                              Blend blend, ColorValue background, double minimumRatio,
                              const std::function<void(const ElementContrast &)> &onBelow)
 {
-    const std::u32string characters = decodeUtf8Lossy(text);
-    const std::vector<ColorValue> elementColours =
-        fadeElementColours(colours, characters.size(), blend);
+    const std::string repaired = encodeUtf8(decodeUtf8Lossy(text));
+    const std::vector<std::string_view> elements = splitGraphemes(repaired);
+    const ElementColours elementColours(colours, elements.size(), blend);
     ContrastReport report;
-    for (std::size_t i = 0; i < characters.size(); ++i) {
-        const ElementContrast element{i + 1, characters[i],
-                                      contrastRatio(elementColours[i], background)};
+    report.elementCount = elements.size();
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const ElementContrast element{i + 1, std::string(elements[i]),
+                                      contrastRatio(elementColours.at(i + 1), background)};
         if (!report.lowest || element.ratio < report.lowest->ratio) {
             report.lowest = element;
         }

@@ -28,21 +28,22 @@ double contrastRatio(ColorValue a, ColorValue b);
 // under a minimum never reads as reaching it; no trailing zeros ("21:1").
 std::string formatRatio(double ratio);
 
-// One faded character against a background.
+// One faded element (a user-perceived character) against a background.
 struct ElementContrast {
-    std::size_t position; // from 1, in characters (code points)
-    char32_t character;
+    std::size_t position; // from 1, in elements
+    std::string element;  // its text, UTF-8
     double ratio;
 };
 
 struct ContrastReport {
-    std::size_t belowCount = 0;            // characters under the minimum ratio
+    std::size_t elementCount = 0;
+    std::size_t belowCount = 0;            // elements under the minimum ratio
     std::optional<ElementContrast> lowest; // the first of the lowest; none for an empty text
 };
 
-// Checks every character of the fade of `text` through `colours` against the
-// background; onBelow, when given, runs for each character under the minimum,
-// in text order. Each ill-formed UTF-8 sequence counts as one U+FFFD. Throws
+// Checks every element of the fade of `text` through `colours` against the
+// background; onBelow, when given, runs for each element under the minimum, in
+// text order. Each ill-formed UTF-8 sequence counts as one U+FFFD. Throws
 // FadeError for a colour count outside 2..10.
 ContrastReport checkContrast(std::span<const ColorValue> colours, std::string_view text,
                              Blend blend, ColorValue background, double minimumRatio,
@@ -51,7 +52,7 @@ ContrastReport checkContrast(std::span<const ColorValue> colours, std::string_vi
 // How readable a fade is on one background at kReadableRatio.
 struct Readability {
     ContrastReport report;
-    std::vector<ElementContrast> below; // the characters under the ratio, in text order
+    std::vector<ElementContrast> below; // the elements under the ratio, in text order
 };
 
 struct ReadabilityReport {

@@ -1,11 +1,13 @@
 #include "engine/fade.h"
 
+#include "engine/graphemes.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 
 namespace tintara
 {
@@ -59,6 +61,12 @@ Step linearStep(int from, int to, std::size_t length)
             static_cast<double>(to - from) / static_cast<double>(length)};
 }
 
+// The component at a position (from 1, an exact integer in a double).
+inline int linearComponent(const Step &step, double position)
+{
+    return roundHalfEven(step.start + position * step.perChar);
+}
+
 // Positions first .. first + count - 1 of a segment (from 1), stepped in rgb.
 // This and the walk below are inlined into each caller: as calls, the block and
 // the output cursor go through memory and the fade takes a tenth longer.
@@ -66,13 +74,12 @@ Step linearStep(int from, int to, std::size_t length)
                                               const std::array<Step, 3> &steps, std::size_t first,
                                               std::size_t count)
 {
-    // first + j is an exact integer in a double, so this is i * step.
     const auto base = static_cast<double>(first);
     const auto blockSize = static_cast<int>(count);
     const auto fill = [base, blockSize](std::array<int, ComponentBlock::kSize> &values,
                                         const Step &step) {
         for (int j = 0; j < blockSize; ++j) {
-            values[j] = roundHalfEven(step.start + (base + j) * step.perChar);
+            values[j] = linearComponent(step, base + j);
         }
     };
     fill(block.reds, steps[0]);
@@ -170,28 +177,33 @@ std::size_t fadeYieldCount(std::size_t length, int colourCount)
     return length == 0 ? 1 : (length + segments - 1) / segments;
 }
 
+std::size_t fadeElementCount(std::span<const ColorValue> colours, std::string_view text)
+{
+    checkColourCount(colours.size());
+    if (!utf8Length(text)) {
+        throw FadeError("the text is not valid UTF-8");
+    }
+    const std::size_t length = graphemeCount(text);
+    if (colours.size() >= 3 && length > kMaxFadeLength) {
+        throw FadeError("a text faded with 3 or more colours holds at most 32767 characters");
+    }
+    return length;
+}
+
 void appendFade(std::string &out, std::span<const ColorValue> colours, std::string_view text,
                 std::string_view openingTags, std::string_view closingTags, const YieldFn &yield,
                 Blend blend)
 {
-    checkColourCount(colours.size());
+    const std::size_t length = fadeElementCount(colours, text);
     const auto colourCount = static_cast<int>(colours.size());
-    const std::optional<std::size_t> length = utf8Length(text);
-    if (!length) {
-        throw FadeError("the text is not valid UTF-8");
-    }
-    if (colourCount >= 3 && *length > kMaxFadeLength) {
-        throw FadeError("a text faded with 3 or more colours holds at most 32767 characters");
-    }
-
     if (yield) {
-        for (std::size_t pass = fadeYieldCount(*length, colourCount); pass > 0; --pass) {
+        for (std::size_t pass = fadeYieldCount(length, colourCount); pass > 0; --pass) {
             yield();
         }
     }
 
     const std::size_t start = out.size();
-    out.resize(start + openingTags.size() + *length * kElementOverhead + text.size() +
+    out.resize(start + openingTags.size() + length * kElementOverhead + text.size() +
                closingTags.size());
     char *w = out.data() + start;
     const auto copyTags = [&w](std::string_view tags) {
@@ -202,8 +214,12 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
     };
     copyTags(openingTags);
 
+    // As many elements as bytes means every element is one ASCII byte; the
+    // usual case then needs no look at where an element ends.
+    const bool oneBytePerElement = length == text.size();
     const char *src = text.data();
-    forEachComponentBlock(colours, *length, blend, [&](const ComponentBlock &c, std::size_t count) {
+    const char *const srcEnd = src + text.size();
+    const auto writeBlock = [&](const ComponentBlock &c, std::size_t count, auto oneByte) {
         // Local copies of the cursors stay in registers through the writes.
         char *to = w;
         const char *from = src;
@@ -213,12 +229,12 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
             std::memcpy(to + kDigitsAt, kUpperHexPairs[c.reds[j]].data(), 2);
             std::memcpy(to + kDigitsAt + 2, kUpperHexPairs[c.greens[j]].data(), 2);
             std::memcpy(to + kDigitsAt + 4, kUpperHexPairs[c.blues[j]].data(), 2);
-            const auto lead = static_cast<unsigned char>(*from);
-            if (lead < 0x80) {
+            const std::size_t n =
+                oneByte ? 1 : graphemeLength({from, static_cast<std::size_t>(srcEnd - from)});
+            if (n == 1) {
                 to[kCharacterAt] = *from++;
                 to += kElementTemplate.size();
             } else {
-                const std::size_t n = utf8SequenceLength(lead);
                 to += kCharacterAt;
                 std::memcpy(to, from, n);
                 to += n;
@@ -229,6 +245,13 @@ void appendFade(std::string &out, std::span<const ColorValue> colours, std::stri
         }
         w = to;
         src = from;
+    };
+    forEachComponentBlock(colours, length, blend, [&](const ComponentBlock &c, std::size_t count) {
+        if (oneBytePerElement) {
+            writeBlock(c, count, std::true_type{});
+        } else {
+            writeBlock(c, count, std::false_type{});
+        }
     });
     copyTags(closingTags);
 }
@@ -244,15 +267,55 @@ std::string fadeColors(std::span<const ColorValue> colours, std::string_view tex
 std::vector<ColorValue> fadeElementColours(std::span<const ColorValue> colours, std::size_t length,
                                            Blend blend)
 {
-    checkColourCount(colours.size());
+    const ElementColours elementColours(colours, length, blend);
     std::vector<ColorValue> result;
     result.reserve(length);
-    forEachComponentBlock(colours, length, blend, [&](const ComponentBlock &c, std::size_t count) {
-        for (std::size_t j = 0; j < count; ++j) {
-            result.push_back(c.reds[j] + 256 * c.greens[j] + 65536 * c.blues[j]);
-        }
-    });
+    for (std::size_t element = 1; element <= length; ++element) {
+        result.push_back(elementColours.at(element));
+    }
     return result;
+}
+
+ElementColours::ElementColours(std::span<const ColorValue> colours, std::size_t length, Blend blend)
+    : length_(length)
+{
+    checkColourCount(colours.size());
+    const std::vector<std::size_t> lengths = fadeSegments(length, static_cast<int>(colours.size()));
+    std::size_t last = 0;
+    for (std::size_t k = 0; k < lengths.size(); ++k) {
+        if (lengths[k] == 0) {
+            continue;
+        }
+        last += lengths[k];
+        Segment segment{last, lengths[k], fadeComponents(colours[k]),
+                        fadeComponents(colours[k + 1]), std::nullopt};
+        if (blend != Blend::Rgb) {
+            segment.mix.emplace(segment.from, segment.to, blend);
+        }
+        segments_.push_back(std::move(segment));
+    }
+}
+
+ColorValue ElementColours::at(std::size_t element) const
+{
+    const Segment *segment = segments_.data();
+    while (element > segment->last) {
+        ++segment;
+    }
+    const std::size_t position = element - (segment->last - segment->length);
+    RgbTriple c;
+    if (segment->mix) {
+        c = segment->mix->at(static_cast<double>(position) / static_cast<double>(segment->length));
+    } else {
+        const auto component = [&](int from, int to) {
+            return linearComponent(linearStep(from, to, segment->length),
+                                   static_cast<double>(position));
+        };
+        c = {component(segment->from.red, segment->to.red),
+             component(segment->from.green, segment->to.green),
+             component(segment->from.blue, segment->to.blue)};
+    }
+    return c.red + 256 * c.green + 65536 * c.blue;
 }
 
 } // namespace tintara

@@ -50,17 +50,23 @@ std::size_t graphemeCount(std::string_view text)
     const char *const end = p + text.size();
     std::size_t count = 0;
     while (p < end) {
-        // Eight ASCII bytes without a CR, followed by ASCII or by nothing, are
-        // eight elements: the usual case, taken a block at a time.
-        if (end - p >= 8) {
+        // A run of ASCII without CR, the usual case, is one element per byte,
+        // taken eight bytes at a time; only its last byte may join what follows.
+        const char *const run = p;
+        while (end - p >= 8) {
             std::uint64_t block;
             std::memcpy(&block, p, 8);
-            if ((block & kHighBits) == 0 && !holdsByte(block, '\r') &&
-                (end - p == 8 || static_cast<unsigned char>(p[8]) < 0x80)) {
-                p += 8;
-                count += 8;
-                continue;
+            if ((block & kHighBits) != 0 || holdsByte(block, '\r')) {
+                break;
             }
+            p += 8;
+        }
+        if (p != run && p != end && static_cast<unsigned char>(*p) >= 0x80) {
+            --p;
+        }
+        count += static_cast<std::size_t>(p - run);
+        if (p == end) {
+            break;
         }
         p += graphemeLength({p, static_cast<std::size_t>(end - p)});
         ++count;

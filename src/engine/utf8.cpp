@@ -132,4 +132,14 @@ void appendUtf8(std::string &out, char32_t codePoint)
     }
 }
 
+std::string encodeUtf8(std::u32string_view codePoints)
+{
+    std::string utf8;
+    utf8.reserve(codePoints.size());
+    for (const char32_t c : codePoints) {
+        appendUtf8(utf8, c);
+    }
+    return utf8;
+}
+
 } // namespace tintara

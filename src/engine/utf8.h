@@ -8,9 +8,6 @@
 namespace tintara
 {
 
-// A character is one Unicode code point, so text lengths and positions in the
-// engine count code points of UTF-8 text.
-
 inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
 
 // The number of code points, or nothing when the text is not valid UTF-8
@@ -36,5 +33,8 @@ std::u32string decodeUtf8Lossy(std::string_view text);
 
 // Appends one code point, which must be a Unicode scalar value, as UTF-8.
 void appendUtf8(std::string &out, char32_t codePoint);
+
+// Code points (Unicode scalar values) as UTF-8.
+std::string encodeUtf8(std::u32string_view codePoints);
 
 } // namespace tintara

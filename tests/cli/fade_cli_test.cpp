@@ -155,7 +155,7 @@ TEST(FadeCli, WarnsAboutEachLineUnderTheContrastRatio)
 TEST(FadeCli, ContrastWarningsShowOnlyPrintableAsciiAsItIs)
 {
     const CliResult r = runCli({"--colors", "000000,ffffff", "--check-contrast", "ffffff:21"},
-                               "a\x1b\nx\xc3\xa9\n'\n");
+                               "a\x1b\nx\xc3\xa9\n'\n\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("line 1: 2 of 2 characters fall under 21:1 against #ffffff; the lowest is "
                          "character 2 U+001B at 1:1\n"),
@@ -167,6 +167,11 @@ TEST(FadeCli, ContrastWarningsShowOnlyPrintableAsciiAsItIs)
         << r.err;
     EXPECT_NE(r.err.find("line 3: 1 of 1 character falls under 21:1 against #ffffff; the lowest "
                          "is character 1 U+0027 at 1:1\n"),
+              std::string::npos)
+        << r.err;
+    // A flag is one character, shown as both its code points.
+    EXPECT_NE(r.err.find("line 4: 1 of 1 character falls under 21:1 against #ffffff; the lowest "
+                         "is character 1 U+1F1EB U+1F1F7 at 1:1\n"),
               std::string::npos)
         << r.err;
 }

@@ -41,11 +41,11 @@ TEST(Readability, AFadeThatPassesOnBlackButNotOnWhite)
     const Readability &white = report.onWhite;
     EXPECT_EQ(white.report.belowCount, 3u);
     ASSERT_EQ(white.below.size(), 3u);
-    EXPECT_EQ(white.below[0].character, U'a');
-    EXPECT_EQ(white.below[1].character, U'c');
+    EXPECT_EQ(white.below[0].element, "a");
+    EXPECT_EQ(white.below[1].element, "c");
     EXPECT_EQ(white.below[2].position, 4u);
     ASSERT_TRUE(white.report.lowest);
-    EXPECT_EQ(white.report.lowest->character, U'd');
+    EXPECT_EQ(white.report.lowest->element, "d");
     EXPECT_DOUBLE_EQ(white.report.lowest->ratio, 1.0);
 
     const Readability &black = report.onBlack;
@@ -56,14 +56,15 @@ TEST(Readability, AFadeThatPassesOnBlackButNotOnWhite)
     EXPECT_NEAR(black.report.lowest->ratio, 4.62, 0.005);
 }
 
-TEST(Readability, CountsCharactersNotBytes)
+TEST(Readability, CountsElementsNotBytesNorCodePoints)
 {
     const std::vector<ColorValue> redGreen{0x0000FF, 0x00FF00};
     const ContrastReport report =
-        checkContrast(redGreen, "é😀x", Blend::OkLab, kWhite, kReadableRatio);
+        checkContrast(redGreen, "é🇫🇷x", Blend::OkLab, kWhite, kReadableRatio);
+    EXPECT_EQ(report.elementCount, 3u);
     ASSERT_TRUE(report.lowest);
     EXPECT_EQ(report.lowest->position, 3u);
-    EXPECT_EQ(report.lowest->character, U'x');
+    EXPECT_EQ(report.lowest->element, "x");
     EXPECT_DOUBLE_EQ(report.lowest->ratio, contrastRatio(0x00FF00, kWhite));
     EXPECT_EQ(report.belowCount, 3u);
 

@@ -175,14 +175,49 @@ TEST(FadeCharacters, AreCopiedUnescapedOnePerElement)
                    "<Font Color=#FF0000>></Font>");
 }
 
-TEST(FadeCharacters, ACodePointOutsideTheBasicPlaneIsOneCharacter)
+TEST(FadeCharacters, AnElementIsAWholeUserPerceivedCharacter)
 {
-    // "é" (2 bytes), "€" (3 bytes), "😀" (4 bytes): three characters, three elements.
-    const std::string text = "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";
+    // "é" (2 bytes), "€" (3), "😀" (4), a flag (two regional indicators), a
+    // ZWJ family (five code points) and "e" with a combining acute accent.
+    const std::vector<std::string> elements{
+        "\xC3\xA9",
+        "\xE2\x82\xAC",
+        "\xF0\x9F\x98\x80",
+        "\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7",
+        "\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7",
+        "e\xCC\x81"};
+    std::string text;
+    for (const std::string &element : elements) {
+        text += element;
+    }
     const std::string run = fadeColors(std::vector{kBlack, kWhite, kBlack}, text);
-    EXPECT_EQ(codesOf(run).size(), 3u);
-    EXPECT_NE(run.find(">\xF0\x9F\x98\x80</Font>"), std::string::npos);
-    EXPECT_EQ(run.size(), 3 * kElementOverhead + text.size());
+    EXPECT_EQ(codesOf(run).size(), elements.size());
+    for (const std::string &element : elements) {
+        EXPECT_NE(run.find(">" + element + "</Font>"), std::string::npos) << element;
+    }
+    EXPECT_EQ(run.size(), elements.size() * kElementOverhead + text.size());
+}
+
+TEST(FadeColours, OfAnyElementMatchTheCodedText)
+{
+    const std::vector<ColorValue> ten{kRed,           kBlue,         kBlack,        kWhite,
+                                      rgb(1, 2, 3),   rgb(9, 99, 3), rgb(7, 0, 70), kRed,
+                                      rgb(0, 128, 0), kBlue};
+    for (const Blend blend : {Blend::Rgb, Blend::OkLab, Blend::OkLch}) {
+        for (const int count : {2, 3, 4, 10}) {
+            const std::span colours(ten.data(), static_cast<std::size_t>(count));
+            for (const std::size_t length : {1u, 7u, 64u, 65u, 130u}) {
+                const auto codes =
+                    codesOf(fadeColors(colours, std::string(length, 'x'), {}, blend));
+                const ElementColours elementColours(colours, length, blend);
+                for (std::size_t j = 1; j <= length; ++j) {
+                    ASSERT_EQ(hexOf(elementColours.at(j)), codes[j - 1])
+                        << blendName(blend) << " " << count << " colours, element " << j << "/"
+                        << length;
+                }
+            }
+        }
+    }
 }
 
 TEST(FadeErrors, AreReportedNotWrittenOut)
@@ -200,4 +235,11 @@ TEST(FadeErrors, AreReportedNotWrittenOut)
     EXPECT_THROW(fadeColors(std::vector{kRed, kBlue, kRed}, tooLong), FadeError);
     EXPECT_EQ(fadeColors(std::vector{kRed, kBlue}, tooLong).size(),
               tooLong.size() * (kElementOverhead + 1));
+    // The limit counts elements: an accented "e" is two code points but one element.
+    std::string accented;
+    for (std::size_t i = 0; i < kMaxFadeLength; ++i) {
+        accented += "e\xCC\x81";
+    }
+    EXPECT_NO_THROW(fadeColors(std::vector{kRed, kBlue, kRed}, accented));
+    EXPECT_THROW(fadeColors(std::vector{kRed, kBlue, kRed}, accented + "e"), FadeError);
 }
