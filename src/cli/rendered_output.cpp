@@ -1,6 +1,6 @@
 #include "cli/rendered_output.h"
 
-#include "engine/utf8.h"
+#include "engine/output_format.h"
 
 #include <nlohmann/json.hpp>
 
@@ -40,25 +40,6 @@ void appendSgr(std::string &out, const TextFormat &format)
            std::to_string(parts.blue) + 'm';
 }
 
-// C0 controls show as their control pictures (ESC as U+241B), DEL as U+2421,
-// and C1 controls, which some terminals obey, as U+FFFD.
-void appendVisible(std::string &out, const std::string &text)
-{
-    for (const char32_t c : decodeUtf8Lossy(text)) {
-        if (c == U'\t' || c == U'\n') {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x20) {
-            appendUtf8(out, 0x2400 + c);
-        } else if (c == 0x7F) {
-            appendUtf8(out, 0x2421);
-        } else if (c >= 0x80 && c < 0xA0) {
-            appendUtf8(out, kReplacementCharacter);
-        } else {
-            appendUtf8(out, c);
-        }
-    }
-}
-
 } // namespace
 
 void appendRunsJson(std::string &out, const RenderedText &rendered)
@@ -83,7 +64,7 @@ void appendAnsi(std::string &out, const RenderedText &rendered)
 {
     for (const FormattedRun &run : rendered.runs) {
         appendSgr(out, run.format);
-        appendVisible(out, run.text);
+        appendTerminalSafe(out, run.text);
     }
     if (!rendered.runs.empty()) {
         out += "\x1b[0m";

@@ -1,7 +1,6 @@
 #include "engine/color.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace tintara
@@ -11,12 +10,13 @@ namespace
 {
 
 constexpr char kUpperDigits[] = "0123456789ABCDEF";
+constexpr char kLowerDigits[] = "0123456789abcdef";
 
-constexpr std::array<std::array<char, 2>, 256> makeHexPairs()
+constexpr std::array<std::array<char, 2>, 256> makeHexPairs(const char (&digits)[17])
 {
     std::array<std::array<char, 2>, 256> pairs{};
     for (int i = 0; i < 256; ++i) {
-        pairs[i] = {kUpperDigits[i >> 4], kUpperDigits[i & 15]};
+        pairs[i] = {digits[i >> 4], digits[i & 15]};
     }
     return pairs;
 }
@@ -38,7 +38,8 @@ bool inPaletteRange(ColorValue colour)
 
 } // namespace
 
-const std::array<std::array<char, 2>, 256> kUpperHexPairs = makeHexPairs();
+const std::array<std::array<char, 2>, 256> kUpperHexPairs = makeHexPairs(kUpperDigits);
+const std::array<std::array<char, 2>, 256> kLowerHexPairs = makeHexPairs(kLowerDigits);
 
 std::string hex6(std::int32_t value)
 {
@@ -70,8 +71,8 @@ std::string htmlHex(ColorValue colour)
     const RgbTriple c = fadeComponents(colour);
     std::string text(6, '0');
     const auto put = [&text](std::size_t pos, int byte) {
-        text[pos] = static_cast<char>(std::tolower(kUpperHexPairs[byte][0]));
-        text[pos + 1] = static_cast<char>(std::tolower(kUpperHexPairs[byte][1]));
+        text[pos] = kLowerHexPairs[byte][0];
+        text[pos + 1] = kLowerHexPairs[byte][1];
     };
     put(0, c.red);
     put(2, c.green);

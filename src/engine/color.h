@@ -39,7 +39,9 @@ ColorValue makeColor(std::int16_t red, std::int16_t green, std::int16_t blue);
 // For every colour in 0..0xFFFFFF this equals splitColor.
 RgbTriple fadeComponents(ColorValue colour);
 
-// "00".."FF" for each byte value, so hot loops can write digits by table.
+// "00".."FF" (and "00".."ff") for each byte value, so hot loops can write
+// digits by table.
 extern const std::array<std::array<char, 2>, 256> kUpperHexPairs;
+extern const std::array<std::array<char, 2>, 256> kLowerHexPairs;
 
 } // namespace tintara

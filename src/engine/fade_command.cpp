@@ -1,5 +1,7 @@
 #include "engine/fade_command.h"
 
+#include "engine/output_format.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -9,38 +11,12 @@ namespace tintara
 
 std::string openingTags(const FadeStyles &styles)
 {
-    std::string tags;
-    if (styles.underline) {
-        tags += "<U>";
-    }
-    if (styles.strike) {
-        tags += "<S>";
-    }
-    if (styles.italic) {
-        tags += "<I>";
-    }
-    if (styles.bold) {
-        tags += "<B>";
-    }
-    return tags;
+    return lineOpening(OutputFormat::Font, styles);
 }
 
 std::string closingTags(const FadeStyles &styles)
 {
-    std::string tags;
-    if (styles.bold) {
-        tags += "</B>";
-    }
-    if (styles.italic) {
-        tags += "</I>";
-    }
-    if (styles.strike) {
-        tags += "</S>";
-    }
-    if (styles.underline) {
-        tags += "</U>";
-    }
-    return tags;
+    return lineClosing(OutputFormat::Font, styles);
 }
 
 std::string stripSpaces(std::string_view text, const YieldFn &yield)
