@@ -1,5 +1,6 @@
 #include "cli/contrast_warning.h"
 #include "cli/fade_set_options.h"
+#include "cli/formatted_line.h"
 #include "cli/io.h"
 #include "cli/options.h"
 #include "cli/rendered_output.h"
@@ -15,16 +16,18 @@ namespace
 
 constexpr const char *kUsage =
     R"(Usage: tintara-fade --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline]
-                    [--blend MODE] [--check-contrast BG[:RATIO]] [--ansi] [--] [TEXT]
+                    [--blend MODE] [--check-contrast BG[:RATIO]] [OUTPUT] [--ansi] [--] [TEXT]
        tintara-fade --runs [--ansi] [--] [CODED]
        tintara-fade --set FILE [--bold] [--italic] [--strike] [--underline]
-                    [--blend MODE] [--check-contrast BG[:RATIO]] [--ansi] [--] [TEXT]
+                    [--blend MODE] [--check-contrast BG[:RATIO]] [OUTPUT] [--ansi] [--] [TEXT]
        tintara-fade --save-set FILE --colors C1,C2[,...,C10] [--bold] [--italic] [--strike] [--underline]
                     [--blend MODE]
+OUTPUT: [--format NAME | --template T] [--merge] [--step K] [--max-length N [--fit]]
 
 Fades TEXT through 2 to 10 colours and prints the coded text: every character
 in its own <Font Color=#RRGGBB> tag, the colours stepping along a gradient,
-wrapped in <U><S><I><B> for the chosen styles.
+wrapped in <U><S><I><B> for the chosen styles. A character is what a reader
+sees as one: a flag, an emoji with its skin tone or a letter with its accents.
 Without TEXT, fades each line of standard input and prints one line for each.
 
   --colors LIST   2 to 10 colours, comma-separated; each is six hexadecimal
@@ -48,6 +51,20 @@ Without TEXT, fades each line of standard input and prints one line for each.
                   FILE, under exactly that name (no ".tnf" is added), and fade
                   nothing; slots past the colours are white, and the other
                   lines of an existing FILE are kept
+  --format NAME   write the fade as NAME instead: font (the default), span
+                  (HTML), bbcode, minimessage, legacy (&#rrggbb), section
+                  (§x§r§r...) or ansi (terminal colours); each holds the
+                  same characters in the same colours
+  --template T    write each character through the template T: {c} is the
+                  character, {hex} and {HEX} its colour as rrggbb and RRGGBB,
+                  {r}, {g} and {b} in decimal, {{ and }} braces; no styles
+  --merge         write neighbouring characters of one colour as one
+  --step K        give every K characters the colour of the last of them, so
+                  the line still ends on the last colour; implies --merge
+  --max-length N  a line whose output is longer than N code points (without
+                  its line end) is an error; the lines before it are written
+  --fit           with --max-length, give each line the smallest --step whose
+                  output fits
   --ansi          show each faded line as it looks, on a terminal with 24-bit
                   colour, instead of its coded text
   --runs          render the coded text CODED (without it, all of standard
@@ -68,6 +85,7 @@ Examples:
   tintara-fade --save-set sunset.tnf --colors ff8000,800080 --italic
   tintara-fade --set sunset.tnf "Hello"
   tintara-fade --colors ff0000,0000ff "Hello" | tintara-fade --runs
+  tintara-fade --colors ff5555,5555ff --format minimessage --max-length 256 --fit "Hello"
 )";
 
 void warn(const std::string &message)
@@ -88,9 +106,9 @@ class LineFader
 public:
     explicit LineFader(const tintara::cli::Options &options)
         : options_(options), blend_(options.blend.value_or(tintara::Blend::Rgb)),
-          opening_(tintara::openingTags(options.styles)),
-          closing_(tintara::closingTags(options.styles)), closingLine_(closing_ + '\n')
+          output_(options.output)
     {
+        output_.styles = options.styles;
     }
 
     void append(std::string &out, std::string_view text) const
@@ -98,23 +116,18 @@ public:
         if (tintara::isBlankLine(text)) {
             out += '\n';
         } else if (options_.ansi) {
-            std::string coded;
-            tintara::appendFade(coded, options_.colours, text, opening_, closing_, {}, blend_);
+            const std::string coded = tintara::formatFade(options_.colours, text, blend_, output_);
             tintara::cli::appendAnsi(out, tintara::renderCodedText(coded));
             out += '\n';
         } else {
-            // The line end goes in with the closing tags, so the buffer is
-            // sized once even for a line of many megabytes.
-            tintara::appendFade(out, options_.colours, text, opening_, closingLine_, {}, blend_);
+            tintara::cli::appendFormattedLine(out, options_, output_, blend_, text);
         }
     }
 
 private:
     const tintara::cli::Options &options_;
     tintara::Blend blend_;
-    std::string opening_;
-    std::string closing_;
-    std::string closingLine_;
+    tintara::OutputOptions output_;
 };
 
 int print(std::string_view text)

@@ -96,6 +96,54 @@ void checkFadeSetOptions(const Options &options, bool coloursGiven, std::size_t 
     }
 }
 
+// "256": a whole number of at least `least`.
+std::size_t parseCount(const std::string &text, std::size_t least, const std::string &mistake)
+{
+    std::size_t count = 0;
+    const char *last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, count);
+    if (text.empty() || error != std::errc() || end != last || count < least) {
+        throw UsageError(mistake);
+    }
+    return count;
+}
+
+// The output options against each other and against what fades nothing.
+void checkOutputOptions(const Options &options, bool formatGiven)
+{
+    const OutputOptions &output = options.output;
+    const FadeStyles &styles = options.styles;
+    if (output.elementTemplate && formatGiven) {
+        throw UsageError("--template writes each element its own way: it takes no --format");
+    }
+    if (output.elementTemplate &&
+        (styles.bold || styles.italic || styles.strike || styles.underline)) {
+        throw UsageError("--template writes each element its own way: it takes no style options");
+    }
+    if (options.fit && !options.maxLength) {
+        throw UsageError("--fit needs --max-length");
+    }
+    if (options.fit && output.step) {
+        throw UsageError("--fit picks the step itself: it takes no --step");
+    }
+    if (options.ansi && (formatGiven || output.elementTemplate || options.maxLength)) {
+        throw UsageError("--ansi shows the faded line as it looks: it takes no --format, "
+                         "--template, --max-length or --fit");
+    }
+    if (options.contrastCheck && (output.step || options.fit)) {
+        throw UsageError("--check-contrast checks the colours of the whole fade: it takes no "
+                         "--step or --fit");
+    }
+    const bool anyOutputOption = formatGiven || output.elementTemplate || output.merge ||
+                                 output.step || options.maxLength || options.fit;
+    if (anyOutputOption && (options.runs || options.saveSetFile)) {
+        throw UsageError(std::string(options.runs ? "--runs renders coded text as it is"
+                                                  : "--save-set writes a fade set") +
+                         ": it takes no --format, --template, --merge, --step, --max-length "
+                         "or --fit");
+    }
+}
+
 } // namespace
 
 std::vector<ColorValue> parseColourList(const std::string &list)
@@ -138,6 +186,7 @@ Options parseOptions(int argc, char **argv)
 {
     Options options;
     bool coloursGiven = false;
+    bool formatGiven = false;
     std::vector<std::string> operands;
     bool onlyOperands = false;
     for (int i = 1; i < argc; ++i) {
@@ -177,6 +226,34 @@ Options parseOptions(int argc, char **argv)
         } else if (auto check = optionValue("--check-contrast", "a background colour, like ffffff",
                                             argc, argv, i)) {
             options.contrastCheck = parseContrastCheck(*check);
+        } else if (arg == "--merge") {
+            options.output.merge = true;
+        } else if (arg == "--fit") {
+            options.fit = true;
+        } else if (auto name = optionValue("--format", "a format name", argc, argv, i)) {
+            const std::optional<OutputFormat> format = parseOutputFormat(*name);
+            if (!format) {
+                std::string names;
+                for (const OutputFormat known : kOutputFormats) {
+                    names += (names.empty() ? "" : ", ") + std::string(outputFormatName(known));
+                }
+                throw UsageError("--format takes " + names);
+            }
+            options.output.format = *format;
+            formatGiven = true;
+        } else if (auto text = optionValue("--template", "a template, like '{c}'", argc, argv, i)) {
+            try {
+                options.output.elementTemplate.emplace(*text);
+            } catch (const TemplateError &error) {
+                throw UsageError(std::string("--template: ") + error.what());
+            }
+        } else if (auto step = optionValue("--step", "a number of characters", argc, argv, i)) {
+            options.output.step =
+                parseCount(*step, 1, "--step takes a whole number of characters from 1 up, like 3");
+        } else if (auto limit =
+                       optionValue("--max-length", "a number of code points", argc, argv, i)) {
+            options.maxLength =
+                parseCount(*limit, 0, "--max-length takes a whole number of code points, like 256");
         } else {
             throw UsageError("unknown option '" + arg + "'");
         }
@@ -185,6 +262,7 @@ Options parseOptions(int argc, char **argv)
         return options;
     }
     checkFadeSetOptions(options, coloursGiven, operands.size());
+    checkOutputOptions(options, formatGiven);
     if (options.runs) {
         checkRunsOptions(options, coloursGiven, operands.size());
         if (!operands.empty()) {

@@ -2,6 +2,7 @@
 
 #include "engine/blend.h"
 #include "engine/fade_command.h"
+#include "engine/output_format.h"
 
 #include <optional>
 #include <stdexcept>
@@ -37,6 +38,9 @@ struct Options {
     bool ansi = false;          // show the result as a colour terminal would, not as code
     std::optional<Blend> blend; // absent: the fade set's blend, or rgb
     std::optional<ContrastCheck> contrastCheck;
+    OutputOptions output;                 // its styles are left to `styles`
+    std::optional<std::size_t> maxLength; // of a line's output, in code points
+    bool fit = false;                     // the smallest step within maxLength, line by line
 };
 
 Options parseOptions(int argc, char **argv);
