@@ -45,16 +45,6 @@ struct Step {
     double perChar;
 };
 
-// The components of up to a block of elements. They are worked out a block at
-// a time in plain loops the compiler turns into vector code; the elements are
-// written after.
-struct ComponentBlock {
-    static constexpr std::size_t kSize = 64;
-    std::array<int, kSize> reds;
-    std::array<int, kSize> greens;
-    std::array<int, kSize> blues;
-};
-
 Step linearStep(int from, int to, std::size_t length)
 {
     return {static_cast<double>(from),
@@ -287,10 +277,17 @@ ElementColours::ElementColours(std::span<const ColorValue> colours, std::size_t 
             continue;
         }
         last += lengths[k];
-        Segment segment{last, lengths[k], fadeComponents(colours[k]),
-                        fadeComponents(colours[k + 1]), std::nullopt};
+        const RgbTriple from = fadeComponents(colours[k]);
+        const RgbTriple to = fadeComponents(colours[k + 1]);
+        Segment segment{last,
+                        lengths[k],
+                        from,
+                        {linearStep(from.red, to.red, lengths[k]).perChar,
+                         linearStep(from.green, to.green, lengths[k]).perChar,
+                         linearStep(from.blue, to.blue, lengths[k]).perChar},
+                        std::nullopt};
         if (blend != Blend::Rgb) {
-            segment.mix.emplace(segment.from, segment.to, blend);
+            segment.mix.emplace(from, to, blend);
         }
         segments_.push_back(std::move(segment));
     }
@@ -298,24 +295,39 @@ ElementColours::ElementColours(std::span<const ColorValue> colours, std::size_t 
 
 ColorValue ElementColours::at(std::size_t element) const
 {
+    ComponentBlock block;
+    fill(element, 1, block);
+    return block.reds[0] + 256 * block.greens[0] + 65536 * block.blues[0];
+}
+
+void ElementColours::fill(std::size_t first, std::size_t count, ComponentBlock &block) const
+{
     const Segment *segment = segments_.data();
-    while (element > segment->last) {
+    while (first > segment->last) {
         ++segment;
     }
-    const std::size_t position = element - (segment->last - segment->length);
-    RgbTriple c;
-    if (segment->mix) {
-        c = segment->mix->at(static_cast<double>(position) / static_cast<double>(segment->length));
-    } else {
-        const auto component = [&](int from, int to) {
-            return linearComponent(linearStep(from, to, segment->length),
-                                   static_cast<double>(position));
-        };
-        c = {component(segment->from.red, segment->to.red),
-             component(segment->from.green, segment->to.green),
-             component(segment->from.blue, segment->to.blue)};
+    for (std::size_t done = 0; done < count; ++segment) {
+        const std::size_t start = segment->last - segment->length; // before its first element
+        const std::size_t inSegment = std::min(count - done, segment->last - (first + done) + 1);
+        // A block that crosses into the next segment takes the rest from a copy.
+        ComponentBlock rest;
+        ComponentBlock &part = done == 0 ? block : rest;
+        if (segment->mix) {
+            fillMixed(part, *segment->mix, first + done - start, inSegment, segment->length);
+        } else {
+            const std::array<Step, 3> steps{
+                Step{static_cast<double>(segment->from.red), segment->perElement[0]},
+                Step{static_cast<double>(segment->from.green), segment->perElement[1]},
+                Step{static_cast<double>(segment->from.blue), segment->perElement[2]}};
+            fillLinear(part, steps, first + done - start, inSegment);
+        }
+        if (done != 0) {
+            std::copy_n(rest.reds.begin(), inSegment, block.reds.begin() + done);
+            std::copy_n(rest.greens.begin(), inSegment, block.greens.begin() + done);
+            std::copy_n(rest.blues.begin(), inSegment, block.blues.begin() + done);
+        }
+        done += inSegment;
     }
-    return c.red + 256 * c.green + 65536 * c.blue;
 }
 
 } // namespace tintara

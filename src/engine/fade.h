@@ -3,6 +3,7 @@
 #include "engine/blend.h"
 #include "engine/color.h"
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -66,6 +67,15 @@ std::string fadeColors(std::span<const ColorValue> colours, std::string_view tex
 std::vector<ColorValue> fadeElementColours(std::span<const ColorValue> colours, std::size_t length,
                                            Blend blend);
 
+// The components of the colours of up to a block of elements, each component
+// in an array of its own, so that loops over them become vector code.
+struct ComponentBlock {
+    static constexpr std::size_t kSize = 64;
+    std::array<int, kSize> reds;
+    std::array<int, kSize> greens;
+    std::array<int, kSize> blues;
+};
+
 // The colour of any element of a fade of `length` elements, exactly as the
 // coded text gives it, worked out on its own.
 class ElementColours
@@ -79,12 +89,17 @@ public:
     // Element 1 .. length.
     ColorValue at(std::size_t element) const;
 
+    // The colours of elements first .. first + count - 1 (count at most
+    // ComponentBlock::kSize, all within the length): a run of them at once is
+    // quicker.
+    void fill(std::size_t first, std::size_t count, ComponentBlock &block) const;
+
 private:
     struct Segment {
         std::size_t last; // the element it ends on
         std::size_t length;
         RgbTriple from;
-        RgbTriple to;
+        std::array<double, 3> perElement; // red, green and blue steps, in rgb
         std::optional<PerceptualMix> mix; // for the perceptual blends
     };
     std::size_t length_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 
 namespace tintara
@@ -21,7 +22,17 @@ using Kind = ElementPiece::Kind;
 struct Escaping {
     std::array<std::string_view, 128> ascii{};
     bool c1 = false;
-    std::size_t maxGrowth = 1; // the most bytes written for one byte of text
+    // The bytes a replacement adds, by byte, so that the common test is one load.
+    std::array<std::uint8_t, 256> growth{};
+
+    constexpr Escaping &finish()
+    {
+        for (std::size_t byte = 0; byte < ascii.size(); ++byte) {
+            growth[byte] =
+                static_cast<std::uint8_t>(ascii[byte].empty() ? 0 : ascii[byte].size() - 1);
+        }
+        return *this;
+    }
 };
 
 constexpr std::string_view kReplacementCharacterUtf8 = "\xEF\xBF\xBD";
@@ -41,16 +52,14 @@ constexpr Escaping kHtmlEscaping = [] {
     e.ascii['<'] = "&lt;";
     e.ascii['>'] = "&gt;";
     e.ascii['"'] = "&quot;";
-    e.maxGrowth = 6;
-    return e;
+    return e.finish();
 }();
 
 constexpr Escaping kMiniMessageEscaping = [] {
     Escaping e;
     e.ascii['\\'] = "\\\\";
     e.ascii['<'] = "\\<";
-    e.maxGrowth = 2;
-    return e;
+    return e.finish();
 }();
 
 constexpr Escaping kTerminalEscaping = [] {
@@ -62,8 +71,7 @@ constexpr Escaping kTerminalEscaping = [] {
     }
     e.ascii[0x7F] = "\xE2\x90\xA1"; // U+2421, the picture of DEL
     e.c1 = true;
-    e.maxGrowth = 3;
-    return e;
+    return e.finish();
 }();
 
 // Everything that sets one format apart but its element pieces.
@@ -175,9 +183,22 @@ bool anyStyle(const FadeStyles &styles)
     return styles.bold || styles.italic || styles.strike || styles.underline;
 }
 
+// A fixed block of up to this many bytes is copied whole, in one fixed-size move.
+constexpr std::size_t kPadded = 32;
+
+// What is written for each run: literals and hexadecimal digits in a row make
+// one fixed block of bytes, into which each run's digits are put, so that a
+// run of most formats is a block, its text and another block.
+struct WrittenPiece {
+    Kind kind; // Literal for a fixed block, or Element, Red, Green or Blue
+    std::string bytes{};
+    std::array<char, kPadded> padded{};                 // the bytes, if they fit
+    std::vector<std::pair<std::size_t, Kind>> digits{}; // where each colour's digits go, and how
+};
+
 // How the elements of one line are written, and what that costs per run.
 struct Layout {
-    std::vector<ElementPiece> pieces;
+    std::vector<WrittenPiece> written;
     const Escaping *escaping = nullptr;
     std::string opening;
     std::string closing;
@@ -187,24 +208,67 @@ struct Layout {
     std::array<std::size_t, 3> decimalPieces{}; // red, green, blue
 };
 
+std::vector<WrittenPiece> writtenPieces(const std::vector<ElementPiece> &pieces)
+{
+    std::vector<WrittenPiece> written;
+    for (const ElementPiece &piece : pieces) {
+        const bool fixed = piece.kind == Kind::Literal || piece.kind == Kind::LowerHex ||
+                           piece.kind == Kind::UpperHex || piece.kind == Kind::SectionHex;
+        if (!fixed) {
+            written.push_back({piece.kind});
+            continue;
+        }
+        if (written.empty() || written.back().kind != Kind::Literal) {
+            written.push_back({Kind::Literal});
+        }
+        WrittenPiece &block = written.back();
+        if (piece.kind != Kind::Literal) {
+            block.digits.emplace_back(block.bytes.size(), piece.kind);
+        }
+        switch (piece.kind) {
+        case Kind::Literal:
+            block.bytes += piece.literal;
+            break;
+        case Kind::SectionHex:
+            block.bytes += "\xC2\xA7"
+                           "0\xC2\xA7"
+                           "0\xC2\xA7"
+                           "0\xC2\xA7"
+                           "0\xC2\xA7"
+                           "0\xC2\xA7"
+                           "0";
+            break;
+        default:
+            block.bytes += "000000";
+            break;
+        }
+    }
+    for (WrittenPiece &piece : written) {
+        std::copy_n(piece.bytes.begin(), std::min(piece.bytes.size(), kPadded),
+                    piece.padded.begin());
+    }
+    return written;
+}
+
 Layout layoutOf(const OutputOptions &options)
 {
     Layout layout;
     if (options.step && *options.step == 0) {
         throw FadeError("a step holds 1 element or more");
     }
+    std::vector<ElementPiece> pieces;
     if (options.elementTemplate) {
         if (anyStyle(options.styles)) {
             throw FadeError("a template takes no styles");
         }
-        layout.pieces = options.elementTemplate->pieces();
+        pieces = options.elementTemplate->pieces();
     } else {
-        layout.pieces = formatPieces(options.format, options.styles);
+        pieces = formatPieces(options.format, options.styles);
         layout.escaping = rulesOf(options.format).escaping;
         layout.opening = lineOpening(options.format, options.styles);
         layout.closing = lineClosing(options.format, options.styles);
     }
-    for (const ElementPiece &piece : layout.pieces) {
+    for (const ElementPiece &piece : pieces) {
         switch (piece.kind) {
         case Kind::Literal:
             layout.fixedBytes += piece.literal.size();
@@ -231,7 +295,15 @@ Layout layoutOf(const OutputOptions &options)
             break;
         }
     }
+    layout.written = writtenPieces(pieces);
     return layout;
+}
+
+// Whether a C1 control (U+0080..U+009F) starts at text[i].
+bool isC1Control(std::string_view text, std::size_t i)
+{
+    return static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
+           static_cast<unsigned char>(text[i + 1]) < 0xA0;
 }
 
 char *copyText(char *to, std::string_view text)
@@ -252,9 +324,8 @@ char *writeEscaped(char *to, std::string_view text, const Escaping *escaping)
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x80 && !escaping->ascii[byte].empty()) {
             to = copyText(to, escaping->ascii[byte]);
-        } else if (escaping->c1 && byte == 0xC2 && i + 1 < size &&
-                   static_cast<unsigned char>(text[i + 1]) < 0xA0) {
-            to = copyText(to, kReplacementCharacterUtf8); // U+0080..U+009F
+        } else if (escaping->c1 && isC1Control(text, i)) {
+            to = copyText(to, kReplacementCharacterUtf8);
             ++i;
         } else {
             *to++ = text[i];
@@ -263,117 +334,225 @@ char *writeEscaped(char *to, std::string_view text, const Escaping *escaping)
     return to;
 }
 
-// Writes one run, the text of one or more elements in one colour.
-char *writeRun(char *to, const Layout &layout, ColorValue colour, std::string_view text)
+// The bytes writeEscaped writes for the text.
+std::size_t escapedSize(std::string_view text, const Escaping *escaping)
 {
-    const std::array<int, 3> components{colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
-    const auto hex = [&to, &components](const std::array<std::array<char, 2>, 256> &pairs) {
-        for (const int component : components) {
-            std::memcpy(to, pairs[component].data(), 2);
-            to += 2;
+    std::size_t size = text.size();
+    if (!escaping) {
+        return size;
+    }
+    if (!escaping->c1) { // a sum the compiler can do many bytes at a time
+        for (const char c : text) {
+            size += escaping->growth[static_cast<unsigned char>(c)];
         }
-    };
-    for (const ElementPiece &piece : layout.pieces) {
-        switch (piece.kind) {
-        case Kind::Literal:
-            to = copyText(to, piece.literal);
-            break;
-        case Kind::Element:
-            to = writeEscaped(to, text, layout.escaping);
-            break;
-        case Kind::LowerHex:
-            hex(kLowerHexPairs);
-            break;
-        case Kind::UpperHex:
-            hex(kUpperHexPairs);
-            break;
-        case Kind::SectionHex:
-            for (const int component : components) {
-                for (const char digit : kLowerHexPairs[component]) {
-                    to = copyText(to, "\xC2\xA7");
-                    *to++ = digit;
-                }
-            }
-            break;
-        case Kind::Red:
-        case Kind::Green:
-        case Kind::Blue:
-            to = std::to_chars(to, to + 3,
-                               components[static_cast<std::size_t>(piece.kind) -
-                                          static_cast<std::size_t>(Kind::Red)])
-                     .ptr;
-            break;
+        return size;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        size += escaping->growth[static_cast<unsigned char>(text[i])];
+        if (isC1Control(text, i)) {
+            size += kReplacementCharacterUtf8.size() - 2;
+            ++i;
         }
     }
-    return to;
+    return size;
 }
+
+// Puts a colour's digits into a fixed block, where its zeros stand.
+[[gnu::always_inline]] inline void putDigits(char *to, Kind kind,
+                                             const std::array<int, 3> &components)
+{
+    for (const int component : components) {
+        if (kind == Kind::SectionHex) { // each digit after a section sign
+            to[2] = kLowerHexPairs[component][0];
+            to[5] = kLowerHexPairs[component][1];
+            to += 6;
+        } else {
+            std::memcpy(
+                to, (kind == Kind::LowerHex ? kLowerHexPairs : kUpperHexPairs)[component].data(),
+                2);
+            to += 2;
+        }
+    }
+}
+
+// Writes an element's text, escaped as the format asks.
+[[gnu::always_inline]] inline char *writeElementText(char *to, std::string_view text,
+                                                     const Escaping *escaping)
+{
+    if (text.size() == 1 &&
+        (!escaping || escaping->growth[static_cast<unsigned char>(text[0])] == 0)) {
+        *to = text[0]; // an ASCII character that stays as it is
+        return to + 1;
+    }
+    return writeEscaped(to, text, escaping);
+}
+
+// The built-in formats but ansi write each run as a block holding the
+// colour's digits once, the text, and perhaps a block without digits after it.
+// With the kind of digits and the block after known at compile time, and the
+// blocks held by value (never reloaded after the bytes written), such a run
+// is written nearly as fast as the coded text's own writer does.
+template <Kind digitsKind, bool blockAfter> struct BlockShape {
+    std::array<char, kPadded> before;
+    std::size_t beforeSize;
+    std::size_t digitsAt;
+    std::array<char, kPadded> after;
+    std::size_t afterSize;
+    const Escaping *escaping;
+
+    static std::optional<BlockShape> of(const std::vector<WrittenPiece> &written,
+                                        const Escaping *escaping)
+    {
+        if (written.size() != (blockAfter ? 3 : 2) || written[0].kind != Kind::Literal ||
+            written[0].bytes.size() > kPadded || written[0].digits.size() != 1 ||
+            written[0].digits[0].second != digitsKind || written[1].kind != Kind::Element ||
+            (blockAfter && (written[2].kind != Kind::Literal || written[2].bytes.size() > kPadded ||
+                            !written[2].digits.empty()))) {
+            return std::nullopt;
+        }
+        BlockShape shape{
+            written[0].padded, written[0].bytes.size(), written[0].digits[0].first, {}, 0,
+            escaping};
+        if constexpr (blockAfter) {
+            shape.after = written[2].padded;
+            shape.afterSize = written[2].bytes.size();
+        }
+        return shape;
+    }
+
+    char *writeRun(char *to, const std::array<int, 3> &components, std::string_view text) const
+    {
+        std::memcpy(to, before.data(), kPadded);
+        putDigits(to + digitsAt, digitsKind, components);
+        to = writeElementText(to + beforeSize, text, escaping);
+        if constexpr (blockAfter) {
+            std::memcpy(to, after.data(), kPadded);
+            to += afterSize;
+        }
+        return to;
+    }
+};
+
+// Any other pieces, such as ansi's or a template's.
+struct AnyShape {
+    static char *writeRun(char *to, const WrittenPiece *pieces, std::size_t count,
+                          const Escaping *escaping, const std::array<int, 3> &components,
+                          std::string_view text)
+    {
+        for (const WrittenPiece *piece = pieces; piece != pieces + count; ++piece) {
+            switch (piece->kind) {
+            case Kind::Element:
+                to = writeElementText(to, text, escaping);
+                break;
+            case Kind::Red:
+            case Kind::Green:
+            case Kind::Blue:
+                to = std::to_chars(to, to + 3,
+                                   components[static_cast<std::size_t>(piece->kind) -
+                                              static_cast<std::size_t>(Kind::Red)])
+                         .ptr;
+                break;
+            default:
+                if (piece->bytes.size() <= kPadded) {
+                    std::memcpy(to, piece->padded.data(), kPadded);
+                } else {
+                    copyText(to, piece->bytes);
+                }
+                for (const auto &[offset, digitsKind] : piece->digits) {
+                    putDigits(to + offset, digitsKind, components);
+                }
+                to += piece->bytes.size();
+                break;
+            }
+        }
+        return to;
+    }
+};
 
 std::size_t decimalDigits(int value)
 {
     return value < 10 ? 1 : value < 100 ? 2 : 3;
 }
 
-std::size_t runCodePoints(const Layout &layout, ColorValue colour)
+std::size_t runCodePoints(const Layout &layout, const std::array<int, 3> &components)
 {
-    return layout.fixedCodePoints + layout.decimalPieces[0] * decimalDigits(colour & 0xFF) +
-           layout.decimalPieces[1] * decimalDigits((colour >> 8) & 0xFF) +
-           layout.decimalPieces[2] * decimalDigits((colour >> 16) & 0xFF);
+    return layout.fixedCodePoints + layout.decimalPieces[0] * decimalDigits(components[0]) +
+           layout.decimalPieces[1] * decimalDigits(components[1]) +
+           layout.decimalPieces[2] * decimalDigits(components[2]);
 }
 
-// Calls onRun(lastElement, colour) for each run that is written as one
-// element, in text order: the groups of `step` elements in the colour of their
-// last, neighbours of one colour joined when merging.
-template <typename OnRun>
-void forEachRun(const ElementColours &colours, std::size_t step, bool merge, OnRun onRun)
+// Runs, each written as one element: where it ends and its colour.
+struct RunBlock {
+    static constexpr std::size_t kSize = ComponentBlock::kSize;
+    std::size_t count = 0;
+    std::array<std::size_t, kSize> lasts; // the last element of each run
+    ComponentBlock colours;
+};
+
+// Calls onBlock for the runs of a line, block after block in text order: the
+// groups of `step` elements in the colour of their last, neighbours of one
+// colour joined when merging.
+template <typename OnBlock>
+void forEachRunBlock(const ElementColours &colours, std::size_t step, bool merge, OnBlock onBlock)
 {
     const std::size_t length = colours.length();
+    RunBlock runs;
+    if (step == 1 && !merge) { // every element a run of its own
+        for (std::size_t first = 1; first <= length; first += RunBlock::kSize) {
+            runs.count = std::min(RunBlock::kSize, length - first + 1);
+            colours.fill(first, runs.count, runs.colours);
+            for (std::size_t i = 0; i < runs.count; ++i) {
+                runs.lasts[i] = first + i;
+            }
+            onBlock(runs);
+        }
+        return;
+    }
+    const auto addRun = [&](std::size_t last, ColorValue colour) {
+        runs.lasts[runs.count] = last;
+        runs.colours.reds[runs.count] = colour & 0xFF;
+        runs.colours.greens[runs.count] = (colour >> 8) & 0xFF;
+        runs.colours.blues[runs.count] = (colour >> 16) & 0xFF;
+        if (++runs.count == RunBlock::kSize) {
+            onBlock(runs);
+            runs.count = 0;
+        }
+    };
     std::size_t runLast = 0; // none yet
     ColorValue runColour = 0;
-    for (std::size_t groupLast = 0; groupLast < length;) {
-        groupLast += std::min(step, length - groupLast);
-        const ColorValue colour = colours.at(groupLast);
+    const auto addGroup = [&](std::size_t last, ColorValue colour) {
         if (runLast != 0 && merge && colour == runColour) {
-            runLast = groupLast;
-            continue;
+            runLast = last;
+            return;
         }
         if (runLast != 0) {
-            onRun(runLast, runColour);
+            addRun(runLast, runColour);
         }
-        runLast = groupLast;
+        runLast = last;
         runColour = colour;
+    };
+    if (step == 1) { // every colour is needed: a block of them at a time
+        ComponentBlock block;
+        for (std::size_t first = 1; first <= length; first += ComponentBlock::kSize) {
+            const std::size_t count = std::min(ComponentBlock::kSize, length - first + 1);
+            colours.fill(first, count, block);
+            for (std::size_t j = 0; j < count; ++j) {
+                addGroup(first + j, block.reds[j] + 256 * block.greens[j] + 65536 * block.blues[j]);
+            }
+        }
+    } else {
+        for (std::size_t groupLast = 0; groupLast < length;) {
+            groupLast += std::min(step, length - groupLast);
+            addGroup(groupLast, colours.at(groupLast));
+        }
     }
     if (runLast != 0) {
-        onRun(runLast, runColour);
+        addRun(runLast, runColour);
+    }
+    if (runs.count != 0) {
+        onBlock(runs);
     }
 }
-
-// Writes into a string through a raw cursor, making room as it goes.
-class Cursor
-{
-public:
-    Cursor(std::string &out, std::size_t expected)
-        : out_(out), start_(out.size()), used_(out.size())
-    {
-        out_.resize(start_ + expected);
-    }
-
-    char *room(std::size_t bytes)
-    {
-        if (out_.size() - used_ < bytes) {
-            // At least double what this line holds, so that growing stays linear.
-            out_.resize(used_ + std::max(bytes, used_ - start_));
-        }
-        return out_.data() + used_;
-    }
-
-    void movedTo(char *end) { used_ = static_cast<std::size_t>(end - out_.data()); }
-    void finish() { out_.resize(used_); }
-
-private:
-    std::string &out_;
-    std::size_t start_;
-    std::size_t used_;
-};
 
 // A line's length in code points for any step, from what does not depend on
 // the step (worked out once) and the runs.
@@ -385,10 +564,8 @@ public:
         : layout_(layoutOf(options)), colours_(colours, fadeElementCount(colours, text), blend),
           merge_(options.merge)
     {
-        std::string escaped(text.size() * (layout_.escaping ? layout_.escaping->maxGrowth : 1),
-                            '\0');
-        escaped.resize(static_cast<std::size_t>(
-            writeEscaped(escaped.data(), text, layout_.escaping) - escaped.data()));
+        std::string escaped(escapedSize(text, layout_.escaping), '\0');
+        writeEscaped(escaped.data(), text, layout_.escaping);
         stepless_ = utf8Length(layout_.opening).value_or(0) +
                     utf8Length(layout_.closing).value_or(0) +
                     layout_.elementPieces * utf8Length(escaped).value_or(0);
@@ -399,8 +576,11 @@ public:
     std::size_t length(std::optional<std::size_t> step) const
     {
         std::size_t total = stepless_;
-        forEachRun(colours_, step.value_or(1), merge_ || step, [&](std::size_t, ColorValue colour) {
-            total += runCodePoints(layout_, colour);
+        forEachRunBlock(colours_, step.value_or(1), merge_ || step, [&](const RunBlock &runs) {
+            for (std::size_t i = 0; i < runs.count; ++i) {
+                total += runCodePoints(
+                    layout_, {runs.colours.reds[i], runs.colours.greens[i], runs.colours.blues[i]});
+            }
         });
         return total;
     }
@@ -408,7 +588,7 @@ public:
     // No step gives less: the text, and one run with the shortest decimals.
     std::size_t least() const
     {
-        return elementCount() == 0 ? stepless_ : stepless_ + runCodePoints(layout_, 0);
+        return elementCount() == 0 ? stepless_ : stepless_ + runCodePoints(layout_, {0, 0, 0});
     }
 
 private:
@@ -516,37 +696,72 @@ void appendFormattedFade(std::string &out, std::span<const ColorValue> colours,
     const std::size_t length = fadeElementCount(colours, text);
     const ElementColours elementColours(colours, length, blend);
     const std::size_t step = options.step.value_or(1);
-    const std::size_t growth = layout.escaping ? layout.escaping->maxGrowth : 1;
 
-    // Room for every group as a run, and text that needs no escaping.
+    // Every group as a run of its own is the most the line can take, decimals
+    // at their widest; it is sized once, and a fixed block may be copied whole
+    // past its end.
     const std::size_t groups = length / step + (length % step != 0 ? 1 : 0);
-    Cursor cursor(out, layout.opening.size() + groups * layout.fixedBytes +
-                           layout.elementPieces * text.size() + layout.closing.size() +
-                           lineEnd.size());
-    cursor.movedTo(copyText(cursor.room(layout.opening.size()), layout.opening));
+    const std::size_t escapedTextSize = escapedSize(text, layout.escaping);
+    const std::size_t start = out.size();
+    out.resize(start + layout.opening.size() + groups * layout.fixedBytes +
+               layout.elementPieces * escapedTextSize + layout.closing.size() + lineEnd.size() +
+               kPadded);
+    char *to = copyText(out.data() + start, layout.opening);
 
+    // Text with nothing to escape, the usual case, needs no look at each byte.
+    const Escaping *const escaping = escapedTextSize == text.size() ? nullptr : layout.escaping;
     const bool oneBytePerElement = length == text.size();
     const char *from = text.data();
     const char *const end = from + text.size();
     std::size_t done = 0; // elements
-    forEachRun(elementColours, step, merge, [&](std::size_t last, ColorValue colour) {
-        const char *const runStart = from;
-        if (oneBytePerElement) {
-            from += last - done;
-        } else {
-            for (; done < last; ++done) {
-                from += graphemeLength({from, static_cast<std::size_t>(end - from)});
+    const WrittenPiece *const pieces = layout.written.data();
+    const std::size_t pieceCount = layout.written.size();
+    const auto writeRuns = [&](auto writeRun) {
+        forEachRunBlock(elementColours, step, merge, [&](const RunBlock &runs) {
+            // Local copies of the cursors and the writer stay in registers
+            // through the writes.
+            const auto write = writeRun;
+            char *out = to;
+            const char *in = from;
+            const char *const textStart = text.data();
+            for (std::size_t i = 0; i < runs.count; ++i) {
+                const char *runEnd = textStart + runs.lasts[i];
+                if (!oneBytePerElement) {
+                    for (runEnd = in; done < runs.lasts[i]; ++done) {
+                        runEnd += graphemeLength({runEnd, static_cast<std::size_t>(end - runEnd)});
+                    }
+                }
+                out = write(out,
+                            {runs.colours.reds[i], runs.colours.greens[i], runs.colours.blues[i]},
+                            std::string_view(in, static_cast<std::size_t>(runEnd - in)));
+                in = runEnd;
             }
-        }
-        done = last;
-        const std::string_view runText(runStart, static_cast<std::size_t>(from - runStart));
-        char *to = cursor.room(layout.fixedBytes + layout.elementPieces * growth * runText.size());
-        cursor.movedTo(writeRun(to, layout, colour, runText));
-    });
-
-    char *to = cursor.room(layout.closing.size() + lineEnd.size());
-    cursor.movedTo(copyText(copyText(to, layout.closing), lineEnd));
-    cursor.finish();
+            to = out;
+            from = in;
+        });
+    };
+    const auto inShape = [&](const auto &shape) {
+        writeRuns(
+            [shape](char *at, const std::array<int, 3> &components, std::string_view runText) {
+                return shape.writeRun(at, components, runText);
+            });
+    };
+    if (const auto font = BlockShape<Kind::UpperHex, true>::of(layout.written, escaping)) {
+        inShape(*font);
+    } else if (const auto span = BlockShape<Kind::LowerHex, true>::of(layout.written, escaping)) {
+        inShape(*span); // and bbcode
+    } else if (const auto mini = BlockShape<Kind::LowerHex, false>::of(layout.written, escaping)) {
+        inShape(*mini); // and legacy
+    } else if (const auto section =
+                   BlockShape<Kind::SectionHex, false>::of(layout.written, escaping)) {
+        inShape(*section);
+    } else {
+        writeRuns([&](char *at, const std::array<int, 3> &components, std::string_view runText) {
+            return AnyShape::writeRun(at, pieces, pieceCount, escaping, components, runText);
+        });
+    }
+    to = copyText(copyText(to, layout.closing), lineEnd);
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 std::string formatFade(std::span<const ColorValue> colours, std::string_view text, Blend blend,
@@ -583,9 +798,8 @@ LengthFit fitToLength(std::span<const ColorValue> colours, std::string_view text
 void appendTerminalSafe(std::string &out, std::string_view text)
 {
     const std::size_t start = out.size();
-    out.resize(start + text.size() * kTerminalEscaping.maxGrowth);
-    char *const end = writeEscaped(out.data() + start, text, &kTerminalEscaping);
-    out.resize(static_cast<std::size_t>(end - out.data()));
+    out.resize(start + escapedSize(text, &kTerminalEscaping));
+    writeEscaped(out.data() + start, text, &kTerminalEscaping);
 }
 
 } // namespace tintara
