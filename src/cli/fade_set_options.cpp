@@ -20,6 +20,11 @@ void useFadeSet(Options &options, const std::string &path)
                         "it takes rgb, oklab or oklch");
     }
     const FadeSet &set = *reading.fadeSet;
+    const FadeStyles &styles = set.styles;
+    if (options.output.elementTemplate &&
+        (styles.bold || styles.italic || styles.strike || styles.underline)) {
+        throw FileError("'" + path + "' has styles, which --template does not write");
+    }
     options.colours.assign(set.palette.begin(), set.palette.begin() + set.colourCount);
     options.styles.bold = options.styles.bold || set.styles.bold;
     options.styles.italic = options.styles.italic || set.styles.italic;

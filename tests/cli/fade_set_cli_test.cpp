@@ -164,4 +164,9 @@ TEST(FadeSetCli, RejectsOptionsThatDoNotGoTogether)
     expectError({"--set"}, "--set needs a fade-set file");
     expectError({"--save-set"}, "--save-set needs a file name");
     expectError({"--runs", "--set", "a.tnf"}, "takes no fade set");
+
+    TempFolder folder;
+    writeText(folder.file("bold.tnf"), kSavedRgbBold);
+    expectError({"--set", folder.file("bold.tnf"), "--template", "{c}", "x"},
+                "has styles, which --template does not write");
 }
